@@ -1,0 +1,30 @@
+#pragma once
+// Text conversions between the program's UTF-16 strings and byte strings.
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace lexiglean {
+
+// UTF-8 bytes to UTF-16; an invalid sequence becomes U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+// UTF-16 to UTF-8; an unpaired surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view utf16);
+// True when the bytes are well-formed UTF-8.
+bool IsValidUtf8(std::string_view bytes);
+
+// Short form for program texts written as UTF-8 literals.
+inline std::u16string u16(std::string_view utf8) { return Utf8ToUtf16(utf8); }
+
+// Decimal text of a number, as "%i" / "%d" print it.
+std::u16string DecimalText(std::int64_t value);
+// Upper-case hexadecimal without leading zeros, as "%X" prints it.
+std::u16string HexText(std::uint32_t value);
+// Lower-case hexadecimal padded to eight digits, as "%08lx" prints it.
+std::u16string Hex8Text(std::uint32_t value);
+
+// Replaces each "%s" in the pattern by the next argument, in order (the pattern's other text is kept).
+std::u16string FillPlaceholders(std::u16string_view pattern, std::initializer_list<std::u16string_view> args);
+
+}  // namespace lexiglean

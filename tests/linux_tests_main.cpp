@@ -1,0 +1,7 @@
+// Entry of the Linux-only test program; the tests come from the subsystem folders.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
