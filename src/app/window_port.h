@@ -30,6 +30,12 @@ class WindowPort {
   // Ends the main window's modal run with this result.
   virtual void EndDialog(int result) = 0;
 
+  // Window initialisation steps that are the window's own business.
+  virtual void SetUpWindowIcon() = 0;
+  virtual void CenterWindow() = 0;
+  virtual void CreateStatusBar() = 0;
+  virtual void SetUpWordListColumns() = 0;
+
   // Document combo box (drop-down list, not sorted).
   virtual int ComboAddString(const std::u16string& text) = 0;
   // Index of the entry equal to text ignoring letter case, or -1.
@@ -59,8 +65,9 @@ class WindowPort {
   virtual std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,
                                                        const std::u16string& defaultExtension) = 0;
   // Runs item dialog 102 or 103 modally with the given fields. Each OK press calls onOk with the
-  // fields as they are; the dialog closes when it returns true and stays open otherwise. Cancel closes.
-  virtual void RunItemDialog(int dialogId, const ItemDialogFields& initial,
+  // fields as they are; the dialog closes when it returns true and stays open otherwise. Cancel
+  // closes it. Returns true when it closed through onOk.
+  virtual bool RunItemDialog(int dialogId, const ItemDialogFields& initial,
                              const std::function<bool(const ItemDialogFields&)>& onOk) = 0;
 };
 

@@ -1,0 +1,99 @@
+#include "app/main_dialog.h"
+
+#include <new>
+
+#include "app/control_ids.h"
+#include "documents/word_processor.h"
+#include "platform/text.h"
+
+namespace lexiglean {
+namespace {
+
+constexpr char16_t kDocumentListCue[] = u"  --  Input Documents List  --   Click to drop-down";
+
+}  // namespace
+
+MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
+    : window_(window), services_(services), wordList_(window), events_(window), engine_(window, services.recogniser, events_) {}
+
+void MainDialog::Guarded(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const ComError& error) {
+    ReportComError(window_, error);
+  } catch (const std::bad_alloc&) {
+    ReportComError(window_, ComError(E_OUTOFMEMORY, GUID_NULL));
+  } catch (const std::exception& error) {
+    ReportComError(window_, ComError(E_FAIL, GUID_NULL, Utf8ToUtf16(error.what())));
+  }
+}
+
+void MainDialog::OnInitDialog() {
+  window_.SetUpWindowIcon();
+  Guarded([&] {
+    try {
+      engine_.ConnectEngine();
+    } catch (...) {
+      // Without vocabulary tools no command can work: report the failure and end like the other
+      // connection failures.
+      window_.EndDialog(2);
+      throw;
+    }
+  });
+  window_.CenterWindow();
+  window_.CreateStatusBar();
+  window_.SetUpWordListColumns();
+  window_.ComboAddString(kDocumentListCue);
+  window_.ComboSetCurSel(0);
+  if (services_.wordProcessor != nullptr) {
+    WordProcessor& wordProcessor = *services_.wordProcessor;
+    RunWordProcessorJob([&] { return wordProcessor.GetWordVersion(); });
+  }
+  window_.SetStatusText(WordVersionStatusText(WordMajorVersion));
+}
+
+void MainDialog::OnCommand(int id, int notificationCode) {
+  Guarded([&] { Dispatch(id, notificationCode); });
+}
+
+void MainDialog::Dispatch(int id, int notificationCode) {
+  if (id == IDOK || id == IDCANCEL) return ExitCommand(id);
+  if (id == IDC_DOCUMENT_LIST) {
+    if (notificationCode == CBN_SELCHANGE) OnDocumentSelectionChanged();
+    return;
+  }
+  if (notificationCode != BN_CLICKED) return;
+  switch (id) {
+    case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
+    case IDC_CLEAR_ALL:
+      wordList_.clearAll();
+      analysisTotal = 0;
+      return;
+    default: return;
+  }
+}
+
+void MainDialog::ExitCommand(int id) {
+  if (wordList_.count() >= 1) {
+    const int answer = window_.MessageBox(
+        true, u"If you have collected any data, remember to save them.\n\nDo you want to terminate now?",
+        u"Save the Data", MB_YESNO);
+    if (answer != IDYES) return;
+  }
+  window_.EndDialog(id);
+  if (engine_.VocabularyTools() != nullptr) engine_.DisconnectEngine();
+}
+
+void MainDialog::OnDocumentSelectionChanged() {
+  window_.EnableControl(IDC_REMOVE_DOCUMENT, window_.ComboGetCurSel() >= 1);
+}
+
+void MainDialog::OnListItemSelected(std::int32_t index) {
+  Guarded([&] { wordList_.onUserSelected(index); });
+}
+
+void MainDialog::OnListItemChecked(std::int32_t index, bool checked) {
+  Guarded([&] { wordList_.onUserChecked(index, checked); });
+}
+
+}  // namespace lexiglean

@@ -1,0 +1,55 @@
+#pragma once
+// The main window's logic: initialisation, command routing, enabled states and the exit command.
+// The window (Win32 or script) forwards its messages here and implements WindowPort.
+#include <cstdint>
+#include <functional>
+
+#include "app/window_port.h"
+#include "app/word_list.h"
+#include "engine/engine_connection.h"
+#include "engine/voc_events.h"
+
+namespace lexiglean {
+
+class WordProcessor;
+
+// The outside components the window reaches; either may be absent.
+struct MainDialogServices {
+  Recogniser* recogniser = nullptr;
+  WordProcessor* wordProcessor = nullptr;
+};
+
+class MainDialog {
+ public:
+  MainDialog(WindowPort& window, MainDialogServices services);
+
+  // Window initialisation, in its fixed order.
+  void OnInitDialog();
+  // A command from a control: id and notification code.
+  void OnCommand(int id, int notificationCode);
+  // The user changed the selection or the check box of a list row.
+  void OnListItemSelected(std::int32_t index);
+  void OnListItemChecked(std::int32_t index, bool checked);
+
+  WordList& wordList() { return wordList_; }
+  EngineConnection& engine() { return engine_; }
+  std::int32_t analysisTotal = 0;
+
+ private:
+  // Runs one command under the handler that reports what it did not catch itself.
+  void Guarded(const std::function<void()>& command);
+  void Dispatch(int id, int notificationCode);
+  void ExitCommand(int id);
+  void OnDocumentSelectionChanged();
+
+  WindowPort& window_;
+  MainDialogServices services_;
+  WordList wordList_;
+  CVocEvents events_;
+  EngineConnection engine_;
+};
+
+// The shared COM error box "Error: 0x%X - %s", without owner.
+void ReportComError(WindowPort& window, const ComError& error);
+
+}  // namespace lexiglean

@@ -1,0 +1,140 @@
+#include "app/word_list.h"
+
+#include <algorithm>
+
+#include "app/control_ids.h"
+#include "app/spoken_form_characters.h"
+#include "platform/text.h"
+
+namespace lexiglean {
+namespace {
+
+// Folds ASCII and Latin-1 capitals to small letters for the case-insensitive order.
+char16_t FoldCase(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<char16_t>(c + 0x20);
+  return c;
+}
+
+std::u16string ReadBack(const std::u16string& text) { return text.substr(0, kItemTextReadLimit); }
+
+}  // namespace
+
+bool WrittenFormSortsBefore(std::u16string_view a, std::u16string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const char16_t fa = FoldCase(a[i]);
+    const char16_t fb = FoldCase(b[i]);
+    if (fa != fb) return fa < fb;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
+  return a < b;
+}
+
+std::u16string WordList::writtenForm(std::int32_t index) const { return ReadBack(items_.at(index).written); }
+
+std::u16string WordList::spokenForm(std::int32_t index) const { return ReadBack(items_.at(index).spoken); }
+
+std::vector<std::pair<std::u16string, std::u16string>> WordList::checkedItems() const {
+  std::vector<std::pair<std::u16string, std::u16string>> result;
+  for (const WordListItem& item : items_) {
+    if (item.checked) result.emplace_back(ReadBack(item.written), ReadBack(item.spoken));
+  }
+  return result;
+}
+
+std::int32_t WordList::addItem(const std::u16string& written, const std::u16string& spoken, bool checked) {
+  // Equal written forms keep the order they were added in.
+  const auto place = std::upper_bound(items_.begin(), items_.end(), written,
+                                      [](const std::u16string& value, const WordListItem& item) {
+                                        return WrittenFormSortsBefore(value, item.written);
+                                      });
+  const auto index = static_cast<std::int32_t>(place - items_.begin());
+  items_.insert(place, WordListItem{written, spoken, false, {}});
+  window_.ListInsertRow(index, written);
+  window_.ListSetText(index, 1, spoken);
+  lastInsertedIndex_ = index;
+  setChecked(index, checked);
+  return index;
+}
+
+std::int32_t WordList::addImportedItem(const std::u16string& written, const std::u16string& spoken) {
+  const std::int32_t index = addItem(written, spoken, false);
+  if (isPlainSpokenForm(spoken)) {
+    setChecked(index, true);
+    checkAllToggle_ = true;
+  } else {
+    setMarker(index, u"x");
+  }
+  return index;
+}
+
+void WordList::setSpokenForm(std::int32_t index, const std::u16string& spoken) {
+  items_.at(index).spoken = spoken;
+  window_.ListSetText(index, 1, spoken);
+}
+
+void WordList::setMarker(std::int32_t index, const std::u16string& marker) {
+  items_.at(index).marker = marker;
+  window_.ListSetText(index, 2, marker);
+}
+
+void WordList::setChecked(std::int32_t index, bool checked) {
+  if (items_.at(index).checked == checked) return;
+  window_.ListSetCheck(index, checked);
+  applyCheck(index, checked);
+}
+
+void WordList::onUserChecked(std::int32_t index, bool checked) {
+  if (items_.at(index).checked == checked) return;
+  applyCheck(index, checked);
+}
+
+void WordList::applyCheck(std::int32_t index, bool checked) {
+  items_[index].checked = checked;
+  checkedCount_ += checked ? 1 : -1;
+  refreshStatus();
+}
+
+void WordList::removeItem(std::int32_t index) {
+  if (items_.at(index).checked) --checkedCount_;
+  items_.erase(items_.begin() + index);
+  window_.ListDeleteRow(index);
+}
+
+void WordList::clear() {
+  items_.clear();
+  checkedCount_ = 0;
+  window_.ListDeleteAllRows();
+}
+
+void WordList::select(std::int32_t index) {
+  window_.ListSelect(index);
+  onUserSelected(index);
+}
+
+void WordList::onUserSelected(std::int32_t index) {
+  selectedIndex_ = index;
+  window_.EnableControl(IDC_EDIT_ITEM, true);
+}
+
+void WordList::ensureVisible(std::int32_t index) { window_.ListEnsureVisible(index); }
+
+void WordList::refreshStatus() {
+  window_.SetStatusText(u"  " + DecimalText(count()) + u" Items, " + DecimalText(checkedCount_) + u" Checked");
+}
+
+void WordList::toggleCheckAll() {
+  const bool check = !checkAllToggle_;
+  for (std::int32_t i = 0; i < count(); ++i) setChecked(i, check);
+  checkAllToggle_ = check;
+  refreshStatus();
+}
+
+void WordList::clearAll() {
+  clear();
+  window_.EnableControl(IDC_EDIT_ITEM, false);
+  window_.EnableControl(IDC_CREATE_SPOKEN_FORMS, true);
+  window_.SetStatusText(u"");
+}
+
+}  // namespace lexiglean
