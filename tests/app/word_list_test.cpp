@@ -1,0 +1,160 @@
+#include "app/word_list.h"
+
+#include <gtest/gtest.h>
+
+#include "app/control_ids.h"
+#include "app/spoken_form_characters.h"
+#include "support/recording_window.h"
+
+namespace lexiglean {
+namespace {
+
+using ::lexiglean::testing::RecordingWindow;
+using Events = std::vector<std::string>;
+
+// The window's rows must show exactly the model, row for row.
+void ExpectWindowMirrorsList(const RecordingWindow& window, const WordList& list) {
+  ASSERT_EQ(window.Rows().size(), static_cast<std::size_t>(list.count()));
+  for (int i = 0; i < list.count(); ++i) {
+    EXPECT_EQ(window.Rows()[i].texts[0], list.writtenForm(i)) << i;
+    EXPECT_EQ(window.Rows()[i].checked, list.isChecked(i)) << i;
+  }
+}
+
+TEST(WordListTest, ItemsStaySortedAndInsertionsReturnTheirIndex) {
+  RecordingWindow window;
+  WordList list(window);
+  EXPECT_EQ(list.addItem(u"Mango", u"", false), 0);
+  EXPECT_EQ(list.addItem(u"apple", u"", false), 0);
+  EXPECT_EQ(list.addItem(u"Zebra", u"", false), 2);
+  EXPECT_EQ(list.addItem(u"banana", u"", false), 1);
+  EXPECT_EQ(list.lastInsertedIndex(), 1);
+  EXPECT_EQ(list.writtenForm(0), u"apple");
+  EXPECT_EQ(list.writtenForm(3), u"Zebra");
+  // Equal written forms keep the order they came in.
+  EXPECT_EQ(list.addItem(u"Mango", u"second", false), 3);
+  EXPECT_EQ(list.spokenForm(2), u"");
+  EXPECT_EQ(list.spokenForm(3), u"second");
+  ExpectWindowMirrorsList(window, list);
+}
+
+TEST(WordListTest, FormsAreReadBackAsTheirFirst127Characters) {
+  RecordingWindow window;
+  WordList list(window);
+  const std::u16string longForm(200, u'w');
+  list.addItem(longForm, longForm, true);
+  EXPECT_EQ(list.writtenForm(0), std::u16string(127, u'w'));
+  EXPECT_EQ(list.spokenForm(0), std::u16string(127, u'w'));
+  const auto checked = list.checkedItems();
+  ASSERT_EQ(checked.size(), 1u);
+  EXPECT_EQ(checked[0].first.size(), 127u);
+  // The row itself shows the whole form.
+  EXPECT_EQ(window.Rows()[0].texts[0], longForm);
+}
+
+TEST(WordListTest, CountsFollowEveryChangeAndCheckChangesRefreshTheStatusLine) {
+  RecordingWindow window;
+  WordList list(window);
+  list.addItem(u"one", u"", false);  // a new, unchecked item changes no check box
+  EXPECT_EQ(window.TakeEvents(), Events{});
+  list.addItem(u"two", u"", true);
+  EXPECT_EQ(window.TakeEvents(), Events{"status:   2 Items, 1 Checked"});
+  list.setChecked(0, true);
+  list.setChecked(0, true);  // no change, no refresh
+  EXPECT_EQ(window.TakeEvents(), Events{"status:   2 Items, 2 Checked"});
+  list.onUserChecked(1, false);
+  EXPECT_EQ(window.TakeEvents(), Events{"status:   2 Items, 1 Checked"});
+  list.removeItem(0);
+  EXPECT_EQ(list.count(), 1);
+  EXPECT_EQ(list.checkedCount(), 0);
+  list.clear();
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.checkedCount(), 0);
+  ExpectWindowMirrorsList(window, list);
+}
+
+TEST(WordListTest, CheckAllToggleFlipsEvenOnAnEmptyList) {
+  RecordingWindow window;
+  WordList list(window);
+  list.toggleCheckAll();  // nothing visible but the status line; the toggle is now true
+  EXPECT_TRUE(list.checkAllToggle());
+  EXPECT_EQ(window.TakeEvents(), Events{"status:   0 Items, 0 Checked"});
+  list.addItem(u"a", u"", true);
+  list.addItem(u"b", u"", false);
+  window.TakeEvents();
+  list.toggleCheckAll();  // the next press clears every box
+  EXPECT_FALSE(list.checkAllToggle());
+  EXPECT_EQ(list.checkedCount(), 0);
+  EXPECT_EQ(window.TakeEvents(), (Events{"status:   2 Items, 0 Checked", "status:   2 Items, 0 Checked"}));
+  ExpectWindowMirrorsList(window, list);
+}
+
+TEST(WordListTest, SearchResultsLeaveTheToggleFalseSoTheFirstPressChecksAgain) {
+  RecordingWindow window;
+  WordList list(window);
+  list.addItem(u"a", u"", true);
+  list.addItem(u"b", u"", true);
+  list.toggleCheckAll();
+  EXPECT_EQ(list.checkedCount(), 2);  // no visible change
+  list.toggleCheckAll();
+  EXPECT_EQ(list.checkedCount(), 0);
+}
+
+TEST(WordListTest, ImportedItemsAreCheckedOnlyWithAPlainSpokenForm) {
+  RecordingWindow window;
+  WordList list(window);
+  const int plain = list.addImportedItem(u"Zürich", u"Zürich");
+  EXPECT_TRUE(list.isChecked(plain));
+  EXPECT_TRUE(list.checkAllToggle());
+  list.setCheckAllToggle(false);
+  const int marked = list.addImportedItem(u"R2D2", u"R 2 D 2");
+  EXPECT_FALSE(list.isChecked(marked));
+  EXPECT_EQ(list.marker(marked), u"x");
+  EXPECT_EQ(window.Rows()[marked].texts[2], u"x");
+  EXPECT_FALSE(list.checkAllToggle());
+}
+
+TEST(WordListTest, ClearAllEmptiesTheListAndStatusAndResetsTheButtons) {
+  RecordingWindow window;
+  WordList list(window);
+  list.addItem(u"a", u"", true);
+  list.onUserSelected(0);
+  list.setCheckAllToggle(true);
+  window.EnableControl(IDC_CREATE_SPOKEN_FORMS, false);
+  window.TakeEvents();
+  list.clearAll();
+  EXPECT_EQ(window.TakeEvents(), (Events{"enabled: 1010 off", "enabled: 1018 on", "status: "}));
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.checkedCount(), 0);
+  EXPECT_TRUE(list.checkAllToggle());  // the toggle and the selected index keep their values
+  EXPECT_EQ(list.selectedIndex(), 0);
+  EXPECT_TRUE(window.Rows().empty());
+}
+
+TEST(WordListTest, SelectionEnablesEditItemAndIsKeptWhenTheListChanges) {
+  RecordingWindow window;
+  WordList list(window);
+  list.addItem(u"a", u"", false);
+  list.addItem(u"b", u"", false);
+  window.TakeEvents();
+  list.onUserSelected(1);
+  EXPECT_EQ(window.TakeEvents(), Events{"enabled: 1010 on"});
+  list.removeItem(1);
+  EXPECT_EQ(list.selectedIndex(), 1);
+}
+
+TEST(SpokenFormCharactersTest, AcceptsLettersBlanksAndTheSevenGermanLettersOnly) {
+  EXPECT_TRUE(isPlainSpokenForm(u""));
+  EXPECT_TRUE(isPlainSpokenForm(u"New York\tCity\r\n\v\f"));
+  EXPECT_TRUE(isPlainSpokenForm(u"Grüße aus Köln ÄÖÜ äöüß"));
+  EXPECT_FALSE(isPlainSpokenForm(u"x-ray"));
+  EXPECT_FALSE(isPlainSpokenForm(u"R2"));
+  EXPECT_FALSE(isPlainSpokenForm(u"it's"));
+  EXPECT_FALSE(isPlainSpokenForm(u"café"));
+  EXPECT_FALSE(isPlainSpokenForm(u"*"));
+  EXPECT_FALSE(isPlainSpokenForm(u"\u00A0"));  // no-break space is not classic white space
+  EXPECT_FALSE(isPlainSpokenForm(u"ok!"));      // the last character counts too
+}
+
+}  // namespace
+}  // namespace lexiglean
