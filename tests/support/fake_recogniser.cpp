@@ -1,0 +1,78 @@
+#include "support/fake_recogniser.h"
+
+namespace lexiglean::testing {
+namespace {
+
+class FakeEngine : public IDgnEngine {
+ public:
+  explicit FakeEngine(FakeRecogniser& owner) : owner_(owner) {}
+  std::u16string get_Speaker() override { return Answer("get_Speaker", owner_.speaker); }
+  std::u16string GetCurrentUserKey() override { return Answer("GetCurrentUserKey", owner_.key); }
+  std::u16string GetSpeakerDetail(const std::u16string&, const std::u16string& key) override {
+    return Answer("GetSpeakerDetail(" + std::string(key.begin(), key.end()) + ")", owner_.speakerDetail);
+  }
+  std::u16string GetEngineDetail() override { return Answer("GetEngineDetail", owner_.engineDetail); }
+  std::u16string GetKeyDetail(const std::u16string& key) override {
+    return Answer("GetKeyDetail(" + std::string(key.begin(), key.end()) + ")", owner_.keyDetail);
+  }
+  ~FakeEngine() override { owner_.calls.push_back("release engine"); }
+
+ private:
+  std::u16string Answer(const std::string& name, const std::u16string& value) {
+    owner_.Call(name, IID_IDgnEngine);
+    return value;
+  }
+  FakeRecogniser& owner_;
+};
+
+class FakeAnalyzer : public IWordAnalyzer {
+ public:
+  explicit FakeAnalyzer(FakeRecogniser& owner) : owner_(owner) {}
+  ~FakeAnalyzer() override { owner_.calls.push_back("release analyzer"); }
+  void AddWords(const std::shared_ptr<IWordCollection>&) override { owner_.Call("AddWords", IID_IWordAnalyzer); }
+  std::shared_ptr<IWordCollection> get_UnknownWords() override { return nullptr; }
+  std::shared_ptr<IWordItem> LookupWord(const std::u16string&, const std::u16string&) override { return nullptr; }
+  std::shared_ptr<IWordCollection> CreateWordCollection() override { return nullptr; }
+  std::shared_ptr<IWordCollection> CombineCollections(const std::shared_ptr<IWordCollection>&,
+                                                      const std::shared_ptr<IWordCollection>&) override {
+    return nullptr;
+  }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
+class FakeTools : public IVocabularyTools {
+ public:
+  explicit FakeTools(FakeRecogniser& owner) : owner_(owner) {}
+  ~FakeTools() override { owner_.calls.push_back("release tools"); }
+  void Initialize(const std::u16string& a, const std::u16string& b) override {
+    owner_.Call("Initialize(" + std::string(a.begin(), a.end()) + "," + std::string(b.begin(), b.end()) + ")",
+                IID_IVocabularyTools);
+  }
+  void Uninitialize() override { owner_.Call("Uninitialize", IID_IVocabularyTools); }
+  void put_CapSensitive(bool) override { owner_.Call("put_CapSensitive", IID_IVocabularyTools); }
+  std::shared_ptr<IDocumentLoader> get_DocumentLoader() override { return nullptr; }
+  std::shared_ptr<IWordAnalyzer> get_WordAnalyzer() override {
+    owner_.Call("get_WordAnalyzer", IID_IVocabularyTools);
+    return std::make_shared<FakeAnalyzer>(owner_);
+  }
+  std::shared_ptr<IUserVocabulary> get_UserVocabulary() override { return nullptr; }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
+}  // namespace
+
+std::shared_ptr<IDgnEngine> FakeRecogniser::CreateEngineControl() {
+  Call("CreateEngineControl", IID_IDgnEngine);
+  return std::make_shared<FakeEngine>(*this);
+}
+
+std::shared_ptr<IVocabularyTools> FakeRecogniser::CreateVocabularyTools() {
+  Call("CreateVocabularyTools", IID_IVocabularyTools);
+  return std::make_shared<FakeTools>(*this);
+}
+
+}  // namespace lexiglean::testing
