@@ -7,14 +7,9 @@
 #include "platform/text.h"
 
 namespace lexiglean {
-namespace {
-
-constexpr char16_t kDocumentListCue[] = u"  --  Input Documents List  --   Click to drop-down";
-
-}  // namespace
-
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
-    : window_(window), services_(services), wordList_(window), events_(window), engine_(window, services.recogniser, events_) {}
+    : window_(window), services_(services), wordList_(window), documents_(window), events_(window), engine_(window, services.recogniser, events_),
+      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor) {}
 
 void MainDialog::Guarded(const std::function<void()>& command) {
   try {
@@ -43,8 +38,7 @@ void MainDialog::OnInitDialog() {
   window_.CenterWindow();
   window_.CreateStatusBar();
   window_.SetUpWordListColumns();
-  window_.ComboAddString(kDocumentListCue);
-  window_.ComboSetCurSel(0);
+  documents_.Initialise();
   if (services_.wordProcessor != nullptr) {
     WordProcessor& wordProcessor = *services_.wordProcessor;
     RunWordProcessorJob([&] { return wordProcessor.GetWordVersion(); });
@@ -59,11 +53,14 @@ void MainDialog::OnCommand(int id, int notificationCode) {
 void MainDialog::Dispatch(int id, int notificationCode) {
   if (id == IDOK || id == IDCANCEL) return ExitCommand(id);
   if (id == IDC_DOCUMENT_LIST) {
-    if (notificationCode == CBN_SELCHANGE) OnDocumentSelectionChanged();
+    if (notificationCode == CBN_SELCHANGE) documents_.OnDocumentSelectionChanged();
     return;
   }
   if (notificationCode != BN_CLICKED) return;
   switch (id) {
+    case IDC_ADD_DOCUMENTS: return documents_.AddDocuments();
+    case IDC_REMOVE_DOCUMENT: return documents_.RemoveSelectedDocument();
+    case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL:
       wordList_.clearAll();
@@ -82,10 +79,6 @@ void MainDialog::ExitCommand(int id) {
   }
   window_.EndDialog(id);
   if (engine_.VocabularyTools() != nullptr) engine_.DisconnectEngine();
-}
-
-void MainDialog::OnDocumentSelectionChanged() {
-  window_.EnableControl(IDC_REMOVE_DOCUMENT, window_.ComboGetCurSel() >= 1);
 }
 
 void MainDialog::OnListItemSelected(std::int32_t index) {

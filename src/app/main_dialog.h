@@ -6,8 +6,10 @@
 
 #include "app/window_port.h"
 #include "app/word_list.h"
+#include "documents/input_document_list.h"
 #include "engine/engine_connection.h"
 #include "engine/voc_events.h"
+#include "harvest/search_phrases.h"
 
 namespace lexiglean {
 
@@ -32,6 +34,7 @@ class MainDialog {
   void OnListItemChecked(std::int32_t index, bool checked);
 
   WordList& wordList() { return wordList_; }
+  InputDocumentList& documents() { return documents_; }
   EngineConnection& engine() { return engine_; }
   std::int32_t analysisTotal = 0;
 
@@ -40,13 +43,14 @@ class MainDialog {
   void Guarded(const std::function<void()>& command);
   void Dispatch(int id, int notificationCode);
   void ExitCommand(int id);
-  void OnDocumentSelectionChanged();
 
   WindowPort& window_;
   MainDialogServices services_;
   WordList wordList_;
+  InputDocumentList documents_;
   CVocEvents events_;
   EngineConnection engine_;
+  PhraseSearch phraseSearch_;
 };
 
 // The shared COM error box "Error: 0x%X - %s", without owner.

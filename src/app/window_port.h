@@ -59,7 +59,8 @@ class WindowPort {
   virtual void ListEnsureVisible(int index) = 0;
   virtual void ListSetFocus() = 0;
 
-  // Common file dialogs; nothing when cancelled. The open dialog allows several files.
+  // Common file dialogs; nothing when cancelled. A filter is its description and its patterns
+  // separated by a NUL character. The open dialog returns full paths, several when multiSelect.
   virtual std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter,
                                                                      bool multiSelect) = 0;
   virtual std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,

@@ -10,15 +10,22 @@ namespace lexiglean {
 
 // 0 until GetWordVersion succeeds; then the number before the first dot of the version text.
 extern std::int32_t WordMajorVersion;
-// The document to convert; a conversion changes its extension to ".txt" when it wrote the text.
+// The document to convert. A conversion that wrote the text replaces it by the path of the text
+// file, which ends in ".txt"; any other outcome leaves the document's path.
 extern std::u16string ConversionPath;
+
+// Exit codes of the jobs besides 0 (done): the word processor is missing or cannot be created (it
+// has shown its box; ConversionPath still names the document), or a conversion failed part way (it
+// has shown its box and quit the word processor; the document is given up).
+inline constexpr int kWordJobMissing = 1;
+inline constexpr int kWordJobGaveUp = 2;
 
 class WordProcessor {
  public:
   virtual ~WordProcessor() = default;
-  // Thread routine: sets WordMajorVersion; 0 on success, 1 when the word processor is missing.
+  // Thread routine: sets WordMajorVersion; 0 when done, else kWordJobMissing or kWordJobGaveUp.
   virtual int GetWordVersion() = 0;
-  // Thread routine: converts the document at ConversionPath; 0 on success, 1 when it is missing.
+  // Thread routine: converts the document at ConversionPath; 0 when done, else as GetWordVersion.
   virtual int AutomateWord() = 0;
 };
 

@@ -1,0 +1,39 @@
+#pragma once
+// The input document list: the documents the harvesting commands work on, kept in the window's
+// drop-down list behind a fixed heading entry, in the order they were added.
+#include <string>
+#include <vector>
+
+#include "app/window_port.h"
+
+namespace lexiglean {
+
+// The last document path read from the list; the word-list import offers it as its file name.
+extern std::u16string SharedPathBuffer;
+
+inline constexpr char16_t kDocumentListHeading[] = u"  --  Input Documents List  --   Click to drop-down";
+
+class InputDocumentList {
+ public:
+  explicit InputDocumentList(WindowPort& window) : window_(window) {}
+
+  // Inserts and selects the heading entry.
+  void Initialise();
+  // The "&Add" command: the multi-select open dialog, the PDF and duplicate rules, the count box.
+  void AddDocuments();
+  // The "&Remove" command.
+  void RemoveSelectedDocument();
+  // "&Remove" follows the user's pick: enabled for a document, disabled for the heading or none.
+  void OnDocumentSelectionChanged();
+  // The document paths in list order.
+  std::vector<std::u16string> CollectDocumentPaths();
+  // True when the list holds only its heading.
+  bool IsEmpty() const { return window_.ComboGetCount() <= 1; }
+
+ private:
+  void UpdateDroppedWidth();
+
+  WindowPort& window_;
+};
+
+}  // namespace lexiglean
