@@ -20,13 +20,17 @@ extern std::u16string ConversionPath;
 inline constexpr int kWordJobMissing = 1;
 inline constexpr int kWordJobGaveUp = 2;
 
+class WindowPort;
+
+// The jobs run on a worker thread; the boxes they show have no owner window and go through `window`
+// where the word processor does not show its own.
 class WordProcessor {
  public:
   virtual ~WordProcessor() = default;
   // Thread routine: sets WordMajorVersion; 0 when done, else kWordJobMissing or kWordJobGaveUp.
-  virtual int GetWordVersion() = 0;
+  virtual int GetWordVersion(WindowPort& window) = 0;
   // Thread routine: converts the document at ConversionPath; 0 when done, else as GetWordVersion.
-  virtual int AutomateWord() = 0;
+  virtual int AutomateWord(WindowPort& window) = 0;
 };
 
 // Runs a job on a new thread and waits for its end without a time limit; returns its exit code.

@@ -1,0 +1,20 @@
+#pragma once
+// Whole-file and head-of-file reads, and the writing of the text file.
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexiglean {
+
+// Up to `count` bytes from the start of a regular file; none when it cannot be read.
+std::optional<std::string> ReadFileHead(const std::filesystem::path& file, std::size_t count);
+
+// The whole file; none when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+
+// Writes (replaces) the file; on failure removes what was written and returns false.
+bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes);
+
+}  // namespace lexiglean
