@@ -41,7 +41,7 @@ void MainDialog::OnInitDialog() {
   documents_.Initialise();
   if (services_.wordProcessor != nullptr) {
     WordProcessor& wordProcessor = *services_.wordProcessor;
-    RunWordProcessorJob([&] { return wordProcessor.GetWordVersion(); });
+    RunWordProcessorJob([&] { return wordProcessor.GetWordVersion(window_); });
   }
   window_.SetStatusText(WordVersionStatusText(WordMajorVersion));
 }

@@ -106,7 +106,7 @@ void PhraseSearch::SearchDocument(const std::u16string& path) {
   int result = kWordJobMissing;
   if (wordProcessor_ != nullptr) {
     WordProcessor& wordProcessor = *wordProcessor_;
-    result = RunWordProcessorJob([&] { return wordProcessor.AutomateWord(); });
+    result = RunWordProcessorJob([&] { return wordProcessor.AutomateWord(window_); });
   }
   // A conversion that failed part way has shown its box; the document is given up.
   if (result == kWordJobGaveUp) return;

@@ -4,6 +4,9 @@
 #include <iterator>
 #include <sstream>
 
+#include "documents/standin/converted_document_text.h"
+#include "documents/standin/standin_word_processor.h"
+#include "engine/standin/standin_recogniser.h"
 #include "platform/single_instance.h"
 #include "ui/script/script_runner.h"
 
@@ -25,7 +28,12 @@ int main(int argc, char** argv) {
   } else {
     script.assign(std::istreambuf_iterator<char>(std::cin), {});
   }
-  lexiglean::MainDialogServices services;
+  // The stand-ins take the place of the recogniser and the word processor.
+  lexiglean::standin::StandinOptions options;
+  options.convertDocument = lexiglean::ConvertedDocumentText;
+  lexiglean::standin::StandinRecogniser recogniser(options);
+  lexiglean::StandinWordProcessor wordProcessor;
+  const lexiglean::MainDialogServices services{&recogniser, &wordProcessor};
   const lexiglean::ScriptOutput output{
       [](const std::string& line) { std::cout << line << '\n'; },
       [](const std::string& line) { std::cerr << "lexiglean-script: " << line << '\n'; }};

@@ -1,0 +1,46 @@
+#include "engine/standin/document.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "engine/standin/word_collection.h"
+
+namespace lexiglean::standin {
+
+void StandinDocument::ThrowIfUnreadable() const {
+  if (failure_) throw *failure_;
+}
+
+std::int32_t StandinDocument::get_AnalysisCount() {
+  return ComCall(IID_IDocument, [&]() -> std::int32_t {
+    ThrowIfUnreadable();
+    return static_cast<std::int32_t>(std::min<std::size_t>(words_.size(), std::numeric_limits<std::int32_t>::max()));
+  });
+}
+
+std::shared_ptr<IWordCollection> StandinDocument::get_Words() {
+  return ComCall(IID_IDocument, [&]() -> std::shared_ptr<IWordCollection> {
+    ThrowIfUnreadable();
+    auto collection = std::make_shared<StandinWordCollection>(profile_);
+    for (const std::u16string& word : words_) collection->Append({word, {}});
+    return collection;
+  });
+}
+
+std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16string& path, std::int32_t) {
+  return ComCall(IID_IDocumentLoader, [&]() -> std::shared_ptr<IDocument> {
+    OperationReport report(session_->events, kAnalyzingDocument);
+    std::vector<std::u16string> words;
+    try {
+      words = ReadDocumentWords(std::filesystem::path(path), session_->convertDocument);
+    } catch (const StandinError& failure) {
+      return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"
+    }
+    // The document is read in one go: one progress event, all its words analysed.
+    report.Progress(static_cast<std::int64_t>(words.size()), static_cast<std::int64_t>(words.size()));
+    report.Succeeded();
+    return std::make_shared<StandinDocument>(std::move(words), session_->profile);
+  });
+}
+
+}  // namespace lexiglean::standin

@@ -1,0 +1,104 @@
+#include "engine/standin/vocabulary.h"
+
+#include "engine/standin/profile_files.h"
+#include "engine/standin/standin_error.h"
+#include "engine/standin/text_decoding.h"
+#include "engine/standin/word_list_format.h"
+
+namespace lexiglean::standin {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kCustomWordsFile[] = "custom-words.txt";
+constexpr char kUserWordListFile[] = "vocabulary.txt";
+
+// Adds the words of a one-word-a-line list (blanks around a word do not count; empty lines are
+// skipped); a missing file adds nothing.
+void AddWordListFile(const fs::path& path, std::unordered_set<std::u16string>& words) {
+  if (path.empty()) return;
+  const std::optional<std::string> bytes = ReadFileIfPresent(path);
+  if (!bytes) return;
+  std::string_view rest = *bytes;
+  if (rest.starts_with("\xEF\xBB\xBF")) rest.remove_prefix(3);
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    const std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) continue;
+    line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+    words.insert(DecodeUtf8OrWindows1252(line));
+  }
+}
+
+}  // namespace
+
+Vocabulary::Vocabulary(fs::path systemWordList, fs::path userFolder)
+    : systemWordList_(std::move(systemWordList)), userFolder_(std::move(userFolder)) {}
+
+fs::path Vocabulary::CustomWordsPath() const { return userFolder_ / kCustomWordsFile; }
+
+const std::unordered_set<std::u16string>& Vocabulary::BaseWords() {
+  if (!baseWords_) {
+    std::unordered_set<std::u16string> words;
+    words.reserve(131072);
+    AddWordListFile(systemWordList_, words);
+    if (!userFolder_.empty()) AddWordListFile(userFolder_ / kUserWordListFile, words);
+    baseWords_ = std::move(words);
+  }
+  return *baseWords_;
+}
+
+void Vocabulary::CustomWordSet::Add(const WordEntry& entry) {
+  if (!pairs.insert(entry).second) return;
+  entries.push_back(entry);
+  writtenForms.insert(entry.written);
+}
+
+Vocabulary::CustomWordSet& Vocabulary::Custom() {
+  if (!customWords_) {
+    CustomWordSet set;
+    if (!userFolder_.empty()) {
+      const fs::path path = CustomWordsPath();
+      if (const std::optional<std::string> bytes = ReadFileIfPresent(path)) {
+        ParsedWordList parsed = ParseVersionedWordList(*bytes);
+        if (!parsed.problem.empty()) {
+          throw StandinError(E_FAIL, u"The custom words file \"" + PathText(path) + u"\" is damaged: " +
+                                         parsed.problem + u". It is left as it is; repair or remove it.");
+        }
+        for (const WordEntry& entry : parsed.entries) set.Add(entry);
+      }
+    }
+    customWords_ = std::move(set);
+  }
+  return *customWords_;
+}
+
+bool Vocabulary::Contains(const std::u16string& written) {
+  return BaseWords().contains(written) || Custom().writtenForms.contains(written);
+}
+
+const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries; }
+
+std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& candidates) {
+  if (userFolder_.empty()) throw StandinError(E_FAIL, u"No user is loaded: there is no vocabulary to add words to.");
+  CustomWordSet updated = Custom();
+  std::vector<WordEntry> added;
+  for (const WordEntry& entry : candidates) {
+    if (entry.written.empty() || StorageProblem(entry) || updated.pairs.contains(entry)) continue;
+    if (entry.spoken.empty() && (BaseWords().contains(entry.written) || updated.writtenForms.contains(entry.written))) {
+      continue;
+    }
+    updated.Add(entry);
+    added.push_back(entry);
+  }
+  if (added.empty()) return added;
+  EnsureFolder(userFolder_);
+  const fs::path path = CustomWordsPath();
+  ReplaceFile(path, FormatVersionedWordList(updated.entries), ProfileTemporaryPath(path));
+  customWords_ = std::move(updated);
+  return added;
+}
+
+}  // namespace lexiglean::standin

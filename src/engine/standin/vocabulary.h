@@ -1,0 +1,51 @@
+#pragma once
+// The loaded user's vocabulary: the base words (the system word list and the user's vocabulary.txt,
+// one word a line) and the custom words (custom-words.txt, a versioned word list). Both are read
+// when first needed; lookups are case-sensitive on the written form.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "engine/standin/word_entry.h"
+
+namespace lexiglean::standin {
+
+class Vocabulary {
+ public:
+  // An empty user folder means no user is loaded: only the system words are known then, and the
+  // custom words cannot change.
+  Vocabulary(std::filesystem::path systemWordList, std::filesystem::path userFolder);
+
+  // True when the written form is a base word or the written form of a custom word.
+  bool Contains(const std::u16string& written);
+
+  const std::vector<WordEntry>& CustomWords();
+
+  // Adds the candidates that bring something new and stores the custom words; returns those added,
+  // in order. Skipped: an empty written form, an entry a word-list file cannot hold, an exact pair
+  // already among the custom words (or earlier in the candidates), and a known written form with an
+  // empty spoken form. Nothing changes, on disk or here, when storing fails.
+  std::vector<WordEntry> AddCustomWords(const std::vector<WordEntry>& candidates);
+
+  std::filesystem::path CustomWordsPath() const;
+
+ private:
+  struct CustomWordSet {
+    std::vector<WordEntry> entries;
+    std::unordered_set<WordEntry, WordEntryHash> pairs;
+    std::unordered_set<std::u16string> writtenForms;
+    void Add(const WordEntry& entry);
+  };
+
+  const std::unordered_set<std::u16string>& BaseWords();
+  CustomWordSet& Custom();
+
+  std::filesystem::path systemWordList_;
+  std::filesystem::path userFolder_;
+  std::optional<std::unordered_set<std::u16string>> baseWords_;
+  std::optional<CustomWordSet> customWords_;
+};
+
+}  // namespace lexiglean::standin

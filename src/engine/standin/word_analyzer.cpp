@@ -1,0 +1,66 @@
+#include "engine/standin/word_analyzer.h"
+
+#include <unordered_set>
+
+#include "engine/standin/standin_error.h"
+#include "engine/standin/word_collection.h"
+
+namespace lexiglean::standin {
+
+void StandinWordAnalyzer::AddWords(const std::shared_ptr<IWordCollection>& words) {
+  ComCall(IID_IWordAnalyzer, [&] {
+    const std::vector<WordEntry>& entries = OwnCollection(words).Entries();
+    session_->queuedWords.insert(session_->queuedWords.end(), entries.begin(), entries.end());
+  });
+}
+
+std::shared_ptr<IWordCollection> StandinWordAnalyzer::get_UnknownWords() {
+  return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
+    OperationReport report(session_->events, kSearchingUnknownWords);
+    Vocabulary& vocabulary = session_->profile->Words();
+    const std::vector<WordEntry>& queued = session_->queuedWords;
+    auto unknown = std::make_shared<StandinWordCollection>(session_->profile);
+    std::unordered_set<WordEntry, WordEntryHash> seen;
+    for (std::size_t i = 0; i < queued.size(); ++i) {
+      const WordEntry& entry = queued[i];
+      if (!entry.written.empty() && !vocabulary.Contains(entry.written) && seen.insert(entry).second) {
+        unknown->Append(entry);
+      }
+      report.Progress(static_cast<std::int64_t>(i + 1), static_cast<std::int64_t>(queued.size()));
+    }
+    session_->queuedWords.clear();
+    report.Succeeded();
+    return unknown;
+  });
+}
+
+std::shared_ptr<IWordItem> StandinWordAnalyzer::LookupWord(const std::u16string& written, const std::u16string& spoken) {
+  return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordItem> {
+    const std::int32_t flags = session_->profile->Words().Contains(written) ? 1 : 0;
+    return std::make_shared<StandinWordItem>(WordEntry{written, spoken}, flags);
+  });
+}
+
+std::shared_ptr<IWordCollection> StandinWordAnalyzer::CreateWordCollection() {
+  return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
+    return std::make_shared<StandinWordCollection>(session_->profile);
+  });
+}
+
+std::shared_ptr<IWordCollection> StandinWordAnalyzer::CombineCollections(const std::shared_ptr<IWordCollection>& a,
+                                                                         const std::shared_ptr<IWordCollection>& b) {
+  return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
+    const StandinWordCollection& first = OwnCollection(a);
+    const StandinWordCollection& second = OwnCollection(b);
+    auto combined = std::make_shared<StandinWordCollection>(session_->profile);
+    std::unordered_set<WordEntry, WordEntryHash> seen;
+    for (const StandinWordCollection* source : {&first, &second}) {
+      for (const WordEntry& entry : source->Entries()) {
+        if (seen.insert(entry).second) combined->Append(entry);
+      }
+    }
+    return combined;
+  });
+}
+
+}  // namespace lexiglean::standin

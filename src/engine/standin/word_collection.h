@@ -1,0 +1,58 @@
+#pragma once
+// The stand-in's word collections and their items. A collection keeps its entries in the order
+// added, repeats included; an item tells whether its written form is in the loaded user's vocabulary.
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/recogniser.h"
+#include "engine/standin/standin_profile.h"
+#include "engine/standin/word_entry.h"
+
+namespace lexiglean::standin {
+
+class StandinWordItem : public IWordItem {
+ public:
+  // An item of a collection: looks its written form up in the profile's vocabulary when asked.
+  StandinWordItem(WordEntry entry, std::shared_ptr<StandinProfile> profile)
+      : entry_(std::move(entry)), profile_(std::move(profile)) {}
+  // An item whose flags are already known.
+  StandinWordItem(WordEntry entry, std::int32_t flags) : entry_(std::move(entry)), flags_(flags) {}
+
+  std::u16string get_WrittenForm() override { return entry_.written; }
+  std::u16string get_SpokenForm() override { return entry_.spoken; }
+  std::int32_t get_Flags() override;
+
+ private:
+  WordEntry entry_;
+  std::shared_ptr<StandinProfile> profile_;
+  std::optional<std::int32_t> flags_;
+};
+
+class StandinWordCollection : public IWordCollection {
+ public:
+  explicit StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries = {});
+
+  std::int32_t get_Count() override;
+  std::shared_ptr<IWordItem> get_Item(std::int32_t index) override;
+  std::shared_ptr<IWordItem> Add(const std::u16string& written, const std::u16string& spoken) override;
+  // The 1-based position of the first entry with this exact pair; 0 when there is none.
+  std::int32_t Find(const std::u16string& written, const std::u16string& spoken) override;
+  // Writes the versioned word-list file (the format argument is not used).
+  void SaveToFile(const std::u16string& path, std::int32_t format) override;
+
+  const std::vector<WordEntry>& Entries() const { return entries_; }
+  void Append(const WordEntry& entry);
+
+ private:
+  std::shared_ptr<StandinProfile> profile_;
+  std::vector<WordEntry> entries_;
+  std::unordered_map<WordEntry, std::int32_t, WordEntryHash> firstPosition_;
+};
+
+// The entries of a collection handed to the stand-in: throws StandinError E_POINTER for none and
+// E_INVALIDARG for a collection that is not the stand-in's own.
+const StandinWordCollection& OwnCollection(const std::shared_ptr<IWordCollection>& collection);
+
+}  // namespace lexiglean::standin

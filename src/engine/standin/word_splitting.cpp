@@ -1,0 +1,78 @@
+#include "engine/standin/word_splitting.h"
+
+#include <algorithm>
+#include <array>
+
+namespace lexiglean::standin {
+namespace {
+
+struct CodePointRange {
+  char32_t first;
+  char32_t last;
+};
+
+// Letters (and the combining marks that belong to them), by script block; sorted, not overlapping.
+constexpr auto kLetterRanges = std::to_array<CodePointRange>({
+    {0x0041, 0x005A}, {0x0061, 0x007A}, {0x00AA, 0x00AA}, {0x00B5, 0x00B5}, {0x00BA, 0x00BA},
+    {0x00C0, 0x00D6}, {0x00D8, 0x00F6}, {0x00F8, 0x02C1}, {0x02C6, 0x02D1}, {0x02E0, 0x02E4},
+    {0x0300, 0x0374}, {0x0376, 0x037D}, {0x037F, 0x037F}, {0x0386, 0x0386}, {0x0388, 0x03F5},
+    {0x03F7, 0x0481}, {0x0483, 0x052F}, {0x0531, 0x0556}, {0x0561, 0x0587}, {0x0591, 0x05BD},
+    {0x05BF, 0x05BF}, {0x05C1, 0x05C2}, {0x05C4, 0x05C5}, {0x05C7, 0x05C7}, {0x05D0, 0x05EA},
+    {0x0610, 0x061A}, {0x0620, 0x065F}, {0x066E, 0x06D3}, {0x0900, 0x0963}, {0x0971, 0x097F},
+    {0x0E01, 0x0E3A}, {0x0E40, 0x0E4E}, {0x10A0, 0x10FF}, {0x1100, 0x11FF}, {0x1E00, 0x1FBC},
+    {0x1FC2, 0x1FCC}, {0x1FD0, 0x1FDB}, {0x1FE0, 0x1FEC}, {0x1FF2, 0x1FFC}, {0x3041, 0x3096},
+    {0x3099, 0x309F}, {0x30A1, 0x30FA}, {0x30FC, 0x30FF}, {0x3400, 0x4DBF}, {0x4E00, 0x9FFF},
+    {0xA000, 0xA48C}, {0xAC00, 0xD7A3}, {0xF900, 0xFAFF}, {0xFB00, 0xFB06}, {0xFF21, 0xFF3A},
+    {0xFF41, 0xFF5A}, {0x20000, 0x2FA1F},
+});
+
+bool IsJoiner(char32_t c) {
+  return c == U'\'' || c == U'\u2019' || c == U'-' || c == U'\u2010' || c == U'\u2011';
+}
+
+// Reads the code point at position i and advances i past it; an unpaired surrogate reads as itself.
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
+  const char16_t first = text[i++];
+  if (first >= 0xD800 && first <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF) {
+    const char16_t second = text[i++];
+    return 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) + (static_cast<char32_t>(second) - 0xDC00);
+  }
+  return first;
+}
+
+bool LetterAt(std::u16string_view text, std::size_t i) {
+  if (i >= text.size()) return false;
+  return IsWordLetter(NextCodePoint(text, i));
+}
+
+}  // namespace
+
+bool IsWordLetter(char32_t codePoint) {
+  const auto range = std::upper_bound(kLetterRanges.begin(), kLetterRanges.end(), codePoint,
+                                      [](char32_t c, const CodePointRange& r) { return c < r.first; });
+  return range != kLetterRanges.begin() && codePoint <= std::prev(range)->last;
+}
+
+std::vector<std::u16string> SplitIntoWords(std::u16string_view text) {
+  std::vector<std::u16string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t start = i;
+    if (!IsWordLetter(NextCodePoint(text, i))) continue;
+    std::size_t end = i;
+    while (end < text.size()) {
+      std::size_t next = end;
+      const char32_t c = NextCodePoint(text, next);
+      if (IsWordLetter(c) || (IsJoiner(c) && LetterAt(text, next))) {
+        end = next;
+      } else {
+        break;
+      }
+    }
+    words.emplace_back(text.substr(start, end - start));
+    i = end;
+  }
+  return words;
+}
+
+}  // namespace lexiglean::standin

@@ -1,0 +1,44 @@
+// Building the language model: counts of words and word pairs, merged with the stored ones.
+#include "standin_test_support.h"
+
+namespace lexiglean::standin::testing {
+namespace {
+
+using LanguageModelTest = StandinTest;
+
+TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocuments) {
+  WriteBytes(base() / "one.txt", "the cat the cat");
+  WriteBytes(base() / "empty.txt", "  123 ");
+  WriteBytes(userFolder() / "language-model.tsv", "cat\t5\nold pair\t2\n");
+  auto recogniser = Restart();
+  auto tools = recogniser.CreateVocabularyTools();
+  auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
+  for (const char* name : {"one.txt", "empty.txt", "missing.txt"}) {
+    builder->AddDocument(tools->get_DocumentLoader()->OpenDocument((base() / name).u16string(), 0));
+  }
+  EXPECT_TRUE(builder->Build(-1, 0));
+  EXPECT_EQ(builder->get_SkippedCount(), 2);
+  EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"),
+            "cat\t7\ncat the\t1\nold pair\t2\nthe\t2\nthe cat\t2\n");
+  EXPECT_EQ(FileNames(userFolder()), std::vector<std::string>{"language-model.tsv"});
+
+  // The documents were used up: building again adds nothing and skips nothing.
+  EXPECT_FALSE(builder->Build(-1, 0));
+  EXPECT_EQ(builder->get_SkippedCount(), 0);
+}
+
+TEST_F(LanguageModelTest, DamagedModelFileIsReportedAndLeftAsItIs) {
+  WriteBytes(base() / "one.txt", "words here");
+  WriteBytes(userFolder() / "language-model.tsv", "cat\tmany\n");
+  auto recogniser = Restart();
+  auto tools = recogniser.CreateVocabularyTools();
+  auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
+  builder->AddDocument(tools->get_DocumentLoader()->OpenDocument((base() / "one.txt").u16string(), 0));
+  const ComError error = CaughtComError([&] { builder->Build(-1, 0); });
+  EXPECT_EQ(error.Iid(), IID_ILanguageModelBuilder);
+  EXPECT_NE(error.Description().find(u"language-model.tsv"), std::u16string::npos);
+  EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"), "cat\tmany\n");
+}
+
+}  // namespace
+}  // namespace lexiglean::standin::testing
