@@ -30,7 +30,7 @@ constexpr std::size_t kOracleLineLimit = 2000;
 #if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
 constexpr std::uint64_t kDefaultRandomLines = 3'000'000;
 #else
-constexpr std::uint64_t kDefaultRandomLines = 600'000;  // std::regex is slow without optimisation
+constexpr std::uint64_t kDefaultRandomLines = 400'000;  // std::regex is slow without optimisation
 #endif
 constexpr int kShards = 4;  // separate tests, so that ctest can run them side by side
 

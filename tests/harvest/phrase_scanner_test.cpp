@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <locale>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -113,6 +115,26 @@ TEST(PhraseScannerTest, LongLineOfShortWordsGivesFourWordPhrases) {
   const Candidates found = LineCandidates(line);
   EXPECT_EQ(found.size(), 33333u / 4);
   for (const std::string& candidate : found) ASSERT_EQ(candidate, "Ab Ab Ab Ab");
+}
+
+// The character classes, byte by byte, against this platform's std::regex in the classic locale.
+TEST(PhraseScannerTest, EveryByteIsClassifiedAsTheRegexDoes) {
+  std::regex regex;
+  regex.imbue(std::locale::classic());
+  regex.assign(std::string(kPhrasePattern), std::regex::ECMAScript);
+  const auto regexCandidates = [&](const std::string& line) {
+    Candidates found;
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), regex); it != std::sregex_iterator(); ++it) {
+      found.push_back(it->str());
+    }
+    return found;
+  };
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string c(1, static_cast<char>(byte));
+    for (const std::string& line : {"Ab" + c + "Cd", "Ab " + c + "b Cd", "Ab x" + c + " Cd", c + "b Cd"}) {
+      EXPECT_EQ(LineCandidates(line), regexCandidates(line)) << "byte " << byte;
+    }
+  }
 }
 
 }  // namespace
