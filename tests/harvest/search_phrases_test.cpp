@@ -1,0 +1,195 @@
+// Search Phrases end to end on the stand-in recogniser and the stand-in word processor, through the
+// fake window.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "app/control_ids.h"
+#include "app/main_dialog.h"
+#include "documents/standin/converted_document_text.h"
+#include "documents/standin/standin_word_processor.h"
+#include "engine/standin/standin_recogniser.h"
+#include "platform/text.h"
+#include "support/recording_window.h"
+
+namespace lexiglean {
+namespace {
+
+namespace fs = std::filesystem;
+using ::lexiglean::testing::RecordingWindow;
+using Events = std::vector<std::string>;
+
+const fs::path kData = LEXIGLEAN_TEST_DATA_DIR;
+
+std::u16string PathText(const fs::path& path) { return path.u16string(); }
+
+// A fresh stand-in profile and temporary folder per test; the temporary folder must be empty again
+// after every search, since converted texts live there only while they are searched.
+class SearchPhrasesTest : public ::testing::Test {
+ protected:
+  SearchPhrasesTest() {
+    std::random_device random;
+    base_ = fs::temp_directory_path() / ("lexiglean-phrases-test-" + std::to_string(random()));
+    fs::create_directories(base_ / "profile");
+    fs::create_directories(base_ / "tmp");
+    std::ofstream(base_ / "profile" / "current-user") << "tester\n";
+    std::ofstream(base_ / "words") << "the\nteam\n";
+    savedTmp_ = getenv("TMPDIR") ? getenv("TMPDIR") : "";
+    setenv("TMPDIR", (base_ / "tmp").c_str(), 1);
+    standin::StandinOptions options;
+    options.profileRoot = base_ / "profile";
+    options.systemWordList = base_ / "words";
+    options.convertDocument = ConvertedDocumentText;
+    recogniser_.emplace(options);
+    dialog_.emplace(window, MainDialogServices{&*recogniser_, &wordProcessor_});
+    dialog_->OnInitDialog();
+    window.TakeEvents();
+  }
+  ~SearchPhrasesTest() override {
+    dialog_.reset();
+    recogniser_.reset();
+    if (savedTmp_.empty()) {
+      unsetenv("TMPDIR");
+    } else {
+      setenv("TMPDIR", savedTmp_.c_str(), 1);
+    }
+    std::error_code ignored;
+    fs::remove_all(base_, ignored);
+  }
+
+  void AddDocuments(const std::vector<std::u16string>& paths) {
+    window.QueueFiles(paths);
+    dialog_->OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
+    window.TakeEvents();
+  }
+  // Runs the command and returns its events without the recogniser's progress texts.
+  Events Search() {
+    dialog_->OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
+    Events events;
+    for (std::string& line : window.TakeEvents()) {
+      if (line.rfind("status: Searching for unknown words", 0) != 0 && line.rfind("status:   ", 0) != 0) {
+        events.push_back(std::move(line));
+      }
+    }
+    return events;
+  }
+  std::vector<std::u16string> Written() const {
+    std::vector<std::u16string> written;
+    for (const auto& row : window.Rows()) written.push_back(row.texts[0]);
+    return written;
+  }
+  bool TemporaryFolderIsEmpty() const { return fs::is_empty(base_ / "tmp"); }
+
+  RecordingWindow window;
+  fs::path base_;
+  std::string savedTmp_;
+  StandinWordProcessor wordProcessor_;
+  std::optional<standin::StandinRecogniser> recogniser_;
+  std::optional<MainDialog> dialog_;
+};
+
+TEST_F(SearchPhrasesTest, AnEmptyDocumentListSaysSoAndChangesNothing) {
+  EXPECT_EQ(Search(), (Events{"box: Error | No docs to collect phrases from.", "answer: ok"}));
+}
+
+TEST_F(SearchPhrasesTest, TextWordAndPdfDocumentsGiveEveryUnknownPhraseCheckedInListOrder) {
+  AddDocuments({PathText(kData / "phrases" / "worked-lines.txt"), PathText(kData / "documents" / "sample.docx"),
+                PathText(kData / "documents" / "sample.pdf")});
+  const Events events = Search();
+  EXPECT_EQ(events[0], "status: ... searching phrases in worked-lines.txt ...");
+  EXPECT_EQ(events[1], "status: ... converting sample.docx ...");
+  EXPECT_EQ(events[2], "status: ... searching phrases in sample.docx ...");
+  EXPECT_EQ(events[3], "status: ... converting sample.pdf ...");
+  EXPECT_EQ(events[4], "status: ... searching phrases in sample.pdf ...");
+  const std::vector<std::u16string> written = Written();
+  for (const std::u16string phrase : {u"Bank of America", u"The United States", u"Visit New York City", u"He saw Mary",
+                                      u"Ann Smith Jones", u"Big Deal", u"R2D2 Unit", u"Bay Inc", u"Cup Race",
+                                      u"New\tYork", u"John and Mary"}) {
+    EXPECT_NE(std::find(written.begin(), written.end(), phrase), written.end()) << Utf16ToUtf8(phrase);
+  }
+  EXPECT_TRUE(std::is_sorted(written.begin(), written.end(), WrittenFormSortsBefore));
+  const int count = static_cast<int>(written.size());
+  EXPECT_EQ(window.StatusText(), u"  " + DecimalText(count) + u" Items, " + DecimalText(count) + u" Checked");
+  EXPECT_EQ(dialog_->wordList().checkedCount(), count);
+  EXPECT_TRUE(TemporaryFolderIsEmpty());
+}
+
+TEST_F(SearchPhrasesTest, UncheckedItemsAreGoneAndCheckedOnesStay) {
+  AddDocuments({PathText(kData / "phrases" / "letter.rtf")});
+  Search();
+  // The font table is searched like any other text.
+  ASSERT_EQ(Written(), (std::vector<std::u16string>{u"Meeting with Acme", u"Times New Roman", u"Widgets Limited"}));
+  window.UserChecksRow(1, false);
+  dialog_->OnListItemChecked(1, false);
+  window.UserSelectsDocument(1);
+  dialog_->OnCommand(IDC_REMOVE_DOCUMENT, BN_CLICKED);
+  const fs::path other = base_ / "other.txt";
+  std::ofstream(other) << "Zeta Phrase\n";
+  AddDocuments({PathText(other)});
+  Search();
+  EXPECT_EQ(Written(), (std::vector<std::u16string>{u"Meeting with Acme", u"Widgets Limited", u"Zeta Phrase"}));
+  EXPECT_EQ(window.StatusText(), u"  3 Items, 3 Checked");
+}
+
+TEST_F(SearchPhrasesTest, NoNewWordsLeavesTheListAsItWas) {
+  const fs::path plain = base_ / "plain.txt";
+  std::ofstream(plain) << "nothing capitalised here\n";
+  AddDocuments({PathText(plain)});
+  EXPECT_EQ(Search(), (Events{"status: ... searching phrases in plain.txt ...", "box: Message | no new words",
+                              "answer: ok"}));
+  EXPECT_TRUE(Written().empty());
+}
+
+TEST_F(SearchPhrasesTest, AVanishedFileIsReportedAndTheOthersAreStillSearched) {
+  const fs::path gone = base_ / "gone.txt";
+  std::ofstream(gone) << "Lost Phrase\n";
+  AddDocuments({PathText(gone), PathText(kData / "phrases" / "utf16.txt")});
+  fs::remove(gone);
+  const Events events = Search();
+  EXPECT_EQ(events[1], "box: File open failed | Couldn't open:\\n\\n" + gone.string());
+  // UTF-16 text is decoded before the search; its last line has no line end.
+  EXPECT_EQ(Written(), (std::vector<std::u16string>{u"Grand Central Station", u"Without End"}));
+}
+
+TEST_F(SearchPhrasesTest, AnUpperCaseExtensionIsReadAsTextAndNeverConverted) {
+  const fs::path upper = base_ / "report.DOCX";
+  fs::copy_file(kData / "documents" / "sample.docx", upper);
+  AddDocuments({PathText(upper)});
+  const Events events = Search();
+  EXPECT_EQ(events[0], "status: ... searching phrases in report.DOCX ...");
+  EXPECT_TRUE(fs::exists(upper));
+}
+
+TEST_F(SearchPhrasesTest, ADocumentThatCannotBeConvertedIsGivenUpAndNothingIsLeftBehind) {
+  const fs::path broken = base_ / "broken.docx";
+  fs::copy_file(kData / "documents" / "bad" / "garbage.docx", broken);
+  AddDocuments({PathText(broken), PathText(kData / "phrases" / "letter.rtf")});
+  const Events events = Search();
+  ASSERT_GE(events.size(), 4u);
+  EXPECT_EQ(events[0], "status: ... converting broken.docx ...");
+  EXPECT_EQ(events[1].rfind("box: AutomateWord Error | ", 0), 0u) << events[1];
+  EXPECT_EQ(events[3], "status: ... searching phrases in letter.rtf ...");
+  EXPECT_EQ(Written().size(), 3u);
+  EXPECT_TRUE(fs::exists(broken));
+  EXPECT_FALSE(fs::exists(base_ / "broken.txt"));
+  EXPECT_TRUE(TemporaryFolderIsEmpty());
+}
+
+TEST(SearchPhrasesWithoutRecogniserTest, TheMissingAnalyzerIsReportedAndTheWindowStaysOpen) {
+  RecordingWindow window;
+  MainDialog dialog(window, {});
+  dialog.OnInitDialog();
+  window.QueueFiles({PathText(kData / "phrases" / "letter.rtf")});
+  dialog.OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
+  window.TakeEvents();
+  dialog.OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
+  EXPECT_EQ(window.TakeEvents(), (Events{"status: ... searching phrases in letter.rtf ...",
+                                         "box: Error | Error: 0x80004003 - Invalid pointer\\n", "answer: ok"}));
+  EXPECT_FALSE(window.Ended());
+}
+
+}  // namespace
+}  // namespace lexiglean
