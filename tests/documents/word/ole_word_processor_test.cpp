@@ -146,6 +146,7 @@ TEST(OleWordProcessorUnderWine, WithoutTheWordProcessorBothJobsShowOneBoxAndEndW
   CLSID classId{};
   if (SUCCEEDED(CLSIDFromProgID(L"Word.Application", &classId)))
     GTEST_SKIP() << "a word processor is registered";
+  ScriptedWindow window{[](const std::string&) {}};
   std::vector<Box> boxes;
   std::ostringstream diagnostics;
   OleWordProcessor processor(

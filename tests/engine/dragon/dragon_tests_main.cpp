@@ -1,0 +1,12 @@
+// The COM binding's tests run in a single-threaded apartment, as the program's user-interface thread.
+#include <gtest/gtest.h>
+
+#include <objbase.h>
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 2;
+  const int result = RUN_ALL_TESTS();
+  CoUninitialize();
+  return result;
+}

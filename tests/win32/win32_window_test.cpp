@@ -1,0 +1,258 @@
+// The Win32 main window and item dialogs in this process, under Wine: the word list control against
+// the word list, the custom-drawn marker column, the item dialogs' OK / Cancel contract and the
+// placement rules.
+#include "app/control_ids.h"
+#include "app/main_dialog.h"
+#include "engine/com_error.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "modal_steps.h"
+#include "ui/win32/item_dialog.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/win32_window.h"
+#include "ui/win32/window_placement.h"
+#include "ui/win32/window_text.h"
+
+namespace lexiglean {
+namespace {
+
+using testing::RunInNextModalLoop;
+
+// Runs the main window over a MainDialog without back-ends; steps run once it is open, then it ends.
+void WithMainWindow(const std::function<void(Win32Window&, MainDialog&)>& steps) {
+  Win32Window window(GetModuleHandleW(nullptr));
+  MainDialog dialog(window, MainDialogServices{});
+  RunInNextModalLoop([&] {
+    steps(window, dialog);
+    window.EndDialog(IDCANCEL);
+  });
+  ASSERT_EQ(window.Run(dialog, nullptr), IDCANCEL);
+}
+
+HWND WordListControl(const Win32Window& window) { return GetDlgItem(window.Handle(), IDC_WORD_LIST); }
+
+std::wstring RowText(HWND list, int row, int column = 0) {
+  std::wstring text(300, L'\0');
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text.data();
+  item.cchTextMax = static_cast<int>(text.size());
+  text.resize(static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item))));
+  return text;
+}
+
+// The user's click on a row's check box or on the row, as the control reports it.
+void UserSetsCheck(HWND list, int row, bool checked) {
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+  SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+void UserSelects(HWND list, int row) {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+std::wstring StatusText(const Win32Window& window) {
+  HWND bar = FindWindowExW(window.Handle(), nullptr, STATUSCLASSNAMEW, nullptr);
+  std::wstring text(static_cast<std::size_t>(LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0))) + 1, L'\0');
+  text.resize(LOWORD(SendMessageW(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+// Counts the pixels of a part of a window, as painted, that satisfy test.
+template <typename Test>
+int CountPixels(HWND window, const RECT& area, Test&& test) {
+  UpdateWindow(window);
+  HDC screen = GetDC(window);
+  HDC memory = CreateCompatibleDC(screen);
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  int count = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) count += test(GetPixel(memory, x, y)) ? 1 : 0;
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return count;
+}
+
+bool IsRed(COLORREF colour) { return GetRValue(colour) > 200 && GetGValue(colour) < 80 && GetBValue(colour) < 80; }
+bool IsDark(COLORREF colour) { return GetRValue(colour) < 100 && GetGValue(colour) < 100 && GetBValue(colour) < 100; }
+
+RECT CellRect(HWND list, int row, int column) {
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+  return cell;
+}
+
+TEST(Win32WindowTest, RowsStandWhereTheProgramInsertsThemNotWhereTheControlWouldSortThem) {
+  WithMainWindow([](Win32Window& window, MainDialog&) {
+    window.ListInsertRow(0, u"alpha");
+    window.ListInsertRow(0, u"zulu");
+    HWND list = WordListControl(window);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(RowText(list, 0), L"zulu");
+    EXPECT_EQ(RowText(list, 1), L"alpha");
+  });
+}
+
+TEST(Win32WindowTest, UserChecksAndSelectionsReachTheWordListAndTheProgramsOwnChangesDoNot) {
+  WithMainWindow([](Win32Window& window, MainDialog& dialog) {
+    WordList& words = dialog.wordList();
+    words.addItem(u"alpha", u"", false);
+    words.addItem(u"beta", u"bay ta", true);
+    HWND list = WordListControl(window);
+    // Passed back, the program's own check of "beta" would have been counted twice.
+    EXPECT_EQ(words.checkedCount(), 1);
+    EXPECT_EQ(StatusText(window), L"  2 Items, 1 Checked");
+    EXPECT_EQ(RowText(list, 1, 1), L"bay ta");
+
+    UserSetsCheck(list, 0, true);
+    EXPECT_TRUE(words.isChecked(0));
+    EXPECT_EQ(StatusText(window), L"  2 Items, 2 Checked");
+    UserSetsCheck(list, 1, false);
+    EXPECT_FALSE(words.isChecked(1));
+    EXPECT_EQ(StatusText(window), L"  2 Items, 1 Checked");
+
+    EXPECT_FALSE(window.IsControlEnabled(IDC_EDIT_ITEM));
+    UserSelects(list, 1);
+    EXPECT_EQ(words.selectedIndex(), 1);
+    EXPECT_TRUE(window.IsControlEnabled(IDC_EDIT_ITEM));
+    // Selecting is not mistaken for a change of the check box.
+    EXPECT_EQ(words.checkedCount(), 1);
+  });
+}
+
+TEST(Win32WindowTest, MarkerColumnIsDrawnRedAndTheWrittenFormInTheDefaultColour) {
+  WithMainWindow([](Win32Window& window, MainDialog& dialog) {
+    WordList& words = dialog.wordList();
+    words.addItem(u"WWWWWW", u"MMMMMM", false);
+    words.setMarker(0, u"x");
+    HWND list = WordListControl(window);
+    EXPECT_GT(CountPixels(list, CellRect(list, 0, 2), IsRed), 0);
+    EXPECT_EQ(CountPixels(list, CellRect(list, 0, 0), IsRed), 0);
+    EXPECT_GT(CountPixels(list, CellRect(list, 0, 0), IsDark), 0);
+    EXPECT_EQ(CountPixels(list, CellRect(list, 0, 1), IsRed), 0);
+  });
+}
+
+TEST(Win32WindowTest, WindowShowsTheProgramIconLargeAndSmall) {
+  WithMainWindow([](Win32Window& window, MainDialog&) {
+    EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(window.Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+  });
+}
+
+TEST(Win32WindowTest, DocumentListKeepsLongPathsWholeAndFindsThemIgnoringCase) {
+  WithMainWindow([](Win32Window& window, MainDialog&) {
+    const std::u16string longPath = u"C:\\" + std::u16string(300, u'd') + u"\\Report.docx";
+    const int index = window.ComboAddString(longPath);
+    EXPECT_EQ(window.ComboGetText(index), longPath);
+    EXPECT_EQ(window.ComboFindStringExact(u"c:\\" + std::u16string(300, u'D') + u"\\REPORT.DOCX"), index);
+    EXPECT_EQ(window.ComboFindStringExact(u"C:\\other.docx"), -1);
+  });
+}
+
+class ItemDialogTest : public ::testing::Test {
+ protected:
+  // Runs item dialog 102 or 103 from the open main window; driver runs inside it.
+  static void RunFromMainWindow(const std::function<void(Win32Window&)>& scenario) {
+    WithMainWindow([&](Win32Window& window, MainDialog&) { scenario(window); });
+  }
+  static void Press(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+};
+
+TEST_F(ItemDialogTest, OkStaysOpenUntilTheHandlerAcceptsAndHandsOverTheFieldsAsTheyAre) {
+  RunFromMainWindow([](Win32Window& window) {
+    std::vector<ItemDialogFields> seen;
+    HWND itemDialog = nullptr;
+    RunInNextModalLoop([&] {
+      itemDialog = GetActiveWindow();
+      EXPECT_EQ(WindowText(itemDialog), L"Edit Item Dialog");
+      Press(itemDialog, IDOK);
+      EXPECT_TRUE(IsWindowVisible(itemDialog)) << "refused OK must leave the dialog open";
+      SetDlgItemTextW(itemDialog, IDC_SPOKEN_FORM, L"new spoken");
+      Press(itemDialog, IDOK);
+    });
+    const bool stored = window.RunItemDialog(IDD_EDIT_ITEM, {u"written", u"spoken"}, [&](const ItemDialogFields& fields) {
+      seen.push_back(fields);
+      return seen.size() == 2;
+    });
+    EXPECT_TRUE(stored);
+    EXPECT_FALSE(IsWindow(itemDialog));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].written, u"written");
+    EXPECT_EQ(seen[0].spoken, u"spoken");
+    EXPECT_EQ(seen[1].spoken, u"new spoken");
+  });
+}
+
+TEST_F(ItemDialogTest, CancelClosesWithoutAskingAndTheDialogOpensBelowTheMainWindow) {
+  RunFromMainWindow([](Win32Window& window) {
+    bool asked = false;
+    RunInNextModalLoop([&] {
+      HWND itemDialog = GetActiveWindow();
+      EXPECT_EQ(WindowText(itemDialog), L"Add New Item");
+      EXPECT_EQ(ControlText(itemDialog, IDC_WRITTEN_FORM), L"");
+      RECT owner{}, placed{};
+      GetWindowRect(window.Handle(), &owner);
+      GetWindowRect(itemDialog, &placed);
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof(monitor);
+      GetMonitorInfoW(MonitorFromWindow(itemDialog, MONITOR_DEFAULTTONEAREST), &monitor);
+      EXPECT_EQ(placed.left, owner.left);
+      // 8 pixels below the owner, unless that would leave the screen.
+      EXPECT_TRUE(placed.top == owner.bottom + 8 || placed.bottom == monitor.rcWork.bottom);
+      EXPECT_LE(placed.bottom, monitor.rcWork.bottom);
+      Press(itemDialog, IDCANCEL);
+    });
+    EXPECT_FALSE(window.RunItemDialog(IDD_ADD_ITEM, {}, [&](const ItemDialogFields&) { return asked = true; }));
+    EXPECT_FALSE(asked);
+  });
+}
+
+TEST_F(ItemDialogTest, AFailureInTheHandlerClosesTheDialogAndReachesTheCaller) {
+  RunFromMainWindow([](Win32Window& window) {
+    RunInNextModalLoop([&] { Press(GetActiveWindow(), IDOK); });
+    try {
+      window.RunItemDialog(IDD_ADD_ITEM, {}, [](const ItemDialogFields&) -> bool { throw ComError(E_POINTER, Guid{}); });
+      ADD_FAILURE() << "the failure was swallowed";
+    } catch (const ComError& error) {
+      EXPECT_EQ(error.Error(), E_POINTER);
+    }
+    EXPECT_EQ(GetActiveWindow(), window.Handle());
+  });
+}
+
+TEST(WindowPlacementTest, CentresOverTheAreaAndKeepsTheWindowInsideTheWorkArea) {
+  const RECT work{0, 0, 1000, 700};
+  const POINT centred = CenteredOver({200, 100}, {100, 100, 500, 300}, work);
+  EXPECT_EQ(centred.x, 200);
+  EXPECT_EQ(centred.y, 150);
+  // Past the right and bottom edges: moved left and up to fit.
+  const POINT corner = CenteredOver({200, 100}, {900, 650, 1100, 750}, work);
+  EXPECT_EQ(corner.x, 800);
+  EXPECT_EQ(corner.y, 600);
+  // Larger than the work area: its top-left corner stays visible.
+  const POINT large = KeptInside({-50, 900}, {1200, 900}, work);
+  EXPECT_EQ(large.x, 0);
+  EXPECT_EQ(large.y, 0);
+}
+
+}  // namespace
+}  // namespace lexiglean
