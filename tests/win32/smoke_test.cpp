@@ -2,15 +2,13 @@
 // main window with the layout, states, list columns and status text it must have, reacts to its
 // buttons, ends on "E&xit" and on the close box, and refuses to run twice.
 //
-// LEXIGLEAN_STANDIN_EXE names the program (a Unix or a Windows path). When LEXIGLEAN_SCREENSHOT_DONE
-// names a file, the test prints "lexiglean-screenshot X Y WIDTH HEIGHT" while the window shows and
-// waits until that file exists (run-smoke-test.sh takes the picture in between).
+// LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path). run-smoke-test.sh photographs
+// the main window as main.png.
 #include "app/control_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <optional>
@@ -20,103 +18,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "driven_program.h"
 #include "remote_memory.h"
 
 namespace lexiglean {
 namespace {
 
+using testing::Click;
+using testing::ClassOf;
+using testing::Program;
 using testing::RemoteMemory;
+using testing::StatusText;
+using testing::TextOf;
 
 constexpr wchar_t kCaption[] = L"Lexiglean 1.3.5";
-// Guards against a hang only; nothing here measures time.
-constexpr DWORD kPatienceMs = 120000;
 
-// A Unix path as Wine sees it (drive Z: is the root); a Windows path stays as it is.
-std::wstring WindowsPath(const char* path) {
-  std::wstring text(path, path + std::char_traits<char>::length(path));
-  if (text.empty() || text[0] != L'/') return text;
-  for (wchar_t& c : text) c = c == L'/' ? L'\\' : c;
-  return L"Z:" + text;
-}
-
-std::wstring Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value == nullptr ? std::wstring() : WindowsPath(value);
-}
-
-std::wstring TextOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-std::wstring ClassOf(HWND window) {
-  std::wstring name(256, L'\0');
-  name.resize(static_cast<std::size_t>(GetClassNameW(window, name.data(), static_cast<int>(name.size()))));
-  return name;
-}
-
-// One run of the program; ended by force if a test leaves it running.
-class Program {
- public:
-  Program() {
-    const std::wstring executable = Environment("LEXIGLEAN_STANDIN_EXE");
-    std::wstring commandLine = L"\"" + executable + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    started_ = CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                              &startup, &process_) != FALSE;
-  }
-  ~Program() {
-    if (!started_) return;
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(process_.hProcess, 1);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-  }
-  Program(const Program&) = delete;
-  Program& operator=(const Program&) = delete;
-
-  bool Started() const { return started_; }
-  HANDLE Handle() const { return process_.hProcess; }
-  // The exit code once the program has ended, or nothing while it keeps running.
-  std::optional<DWORD> WaitForEnd() const {
-    if (WaitForSingleObject(process_.hProcess, kPatienceMs) != WAIT_OBJECT_0) return std::nullopt;
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(process_.hProcess, &code);
-    return code;
-  }
-  // The program's visible main windows: dialogs captioned "Lexiglean 1.3.5".
-  std::vector<HWND> MainWindows() const {
-    struct Search {
-      DWORD processId;
-      std::vector<HWND> found;
-    } search{process_.dwProcessId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-          auto& search = *reinterpret_cast<Search*>(context);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          if (owner == search.processId && IsWindowVisible(window) && ClassOf(window) == L"#32770" &&
-              TextOf(window) == kCaption) {
-            search.found.push_back(window);
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-  HWND WaitForMainWindow() const {
-    for (DWORD waited = 0; waited < kPatienceMs; waited += 50) {
-      if (const auto windows = MainWindows(); !windows.empty()) return windows.front();
-      if (WaitForSingleObject(process_.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
-    }
-    return nullptr;
-  }
-
- private:
-  PROCESS_INFORMATION process_{};
-  bool started_ = false;
-};
+std::wstring ProgramPath() { return testing::EnvironmentPath("LEXIGLEAN_PROGRAM_EXE"); }
 
 // Every control of the main window in tab order: id (-1 for group boxes and the label), class,
 // caption and place in dialog units.
@@ -162,13 +79,6 @@ bool HasBorder(HWND window) {
 }
 LONG_PTR ButtonType(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK; }
 
-std::wstring StatusText(HANDLE process, HWND bar) {
-  const std::size_t length = LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, 0, 0));
-  RemoteMemory text(process, (length + 1) * sizeof(wchar_t));
-  SendMessageW(bar, SB_GETTEXTW, 0, text.At());
-  return text.ReadText(length + 1);
-}
-
 struct Column {
   std::wstring header;
   int width = 0;
@@ -195,36 +105,19 @@ std::wstring ComboEntry(HWND combo, int index) {
   return text;
 }
 
-void Click(HWND button) { SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, nullptr); }
-
-// Lets run-smoke-test.sh photograph the window, when it asked for that.
-void OfferScreenshot(HWND window) {
-  const std::wstring done = Environment("LEXIGLEAN_SCREENSHOT_DONE");
-  if (done.empty()) return;
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  std::printf("lexiglean-screenshot %ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
-              frame.bottom - frame.top);
-  std::fflush(stdout);
-  for (DWORD waited = 0; waited < kPatienceMs && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
-       waited += 100) {
-    Sleep(100);
-  }
-}
-
 class SmokeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (std::getenv("LEXIGLEAN_STANDIN_EXE") == nullptr) GTEST_SKIP() << "LEXIGLEAN_STANDIN_EXE is not set";
+    if (std::getenv("LEXIGLEAN_PROGRAM_EXE") == nullptr) GTEST_SKIP() << "LEXIGLEAN_PROGRAM_EXE is not set";
   }
 };
 
 TEST_F(SmokeTest, MainWindowOpensAsLaidOutReactsToItsButtonsAndEndsOnExit) {
-  Program program;
+  Program program(ProgramPath());
   ASSERT_TRUE(program.Started());
   HWND window = program.WaitForMainWindow();
   ASSERT_NE(window, nullptr) << "no main window";
+  EXPECT_EQ(TextOf(window), kCaption);
   HANDLE process = program.Handle();
 
   // The frame: a fixed-size dialog with caption and system menu, no menu, centred on the screen. (Wine
@@ -338,7 +231,7 @@ TEST_F(SmokeTest, MainWindowOpensAsLaidOutReactsToItsButtonsAndEndsOnExit) {
   Click(item(IDC_CHECK_UNCHECK_ALL));
   EXPECT_EQ(StatusText(process, statusBar), L"  0 Items, 0 Checked");
 
-  OfferScreenshot(window);
+  testing::OfferScreenshot(window, "main");
 
   // An empty list ends without a question.
   PostMessageW(item(IDC_EXIT), BM_CLICK, 0, 0);
@@ -346,12 +239,12 @@ TEST_F(SmokeTest, MainWindowOpensAsLaidOutReactsToItsButtonsAndEndsOnExit) {
 }
 
 TEST_F(SmokeTest, ASecondCopyEndsAtOnceAndTheCloseBoxEndsTheFirst) {
-  Program first;
+  Program first(ProgramPath());
   ASSERT_TRUE(first.Started());
   HWND window = first.WaitForMainWindow();
   ASSERT_NE(window, nullptr);
 
-  Program second;
+  Program second(ProgramPath());
   ASSERT_TRUE(second.Started());
   EXPECT_EQ(second.WaitForEnd(), std::optional<DWORD>(0));
   EXPECT_TRUE(second.MainWindows().empty());
