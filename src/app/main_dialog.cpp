@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/control_ids.h"
+#include "app/report_com_error.h"
 #include "documents/word_processor.h"
 #include "platform/text.h"
 

@@ -53,7 +53,4 @@ class MainDialog {
   PhraseSearch phraseSearch_;
 };
 
-// The shared COM error box "Error: 0x%X - %s", without owner.
-void ReportComError(WindowPort& window, const ComError& error);
-
 }  // namespace lexiglean

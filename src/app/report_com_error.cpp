@@ -1,5 +1,6 @@
+#include "app/report_com_error.h"
+
 #include "app/control_ids.h"
-#include "app/main_dialog.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
 

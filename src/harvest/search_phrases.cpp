@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "app/control_ids.h"
-#include "app/main_dialog.h"
+#include "app/report_com_error.h"
 #include "documents/word_processor.h"
 #include "harvest/phrase_scanner.h"
 #include "harvest/phrase_text_decoding.h"

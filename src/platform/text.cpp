@@ -5,16 +5,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf16(std::u16string& out, char32_t cp) {
-  if (cp < 0x10000) {
-    out.push_back(static_cast<char16_t>(cp));
-  } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
@@ -82,12 +72,23 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos, bool& valid) {
 
 }  // namespace
 
+void AppendCodePoint(std::u16string& text, char32_t codePoint) {
+  if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = kReplacement;
+  if (codePoint < 0x10000) {
+    text.push_back(static_cast<char16_t>(codePoint));
+  } else {
+    codePoint -= 0x10000;
+    text.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
+    text.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
+  }
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
   out.reserve(utf8.size());
   std::size_t pos = 0;
   bool valid = true;
-  while (pos < utf8.size()) AppendUtf16(out, DecodeUtf8(utf8, pos, valid));
+  while (pos < utf8.size()) AppendCodePoint(out, DecodeUtf8(utf8, pos, valid));
   return out;
 }
 

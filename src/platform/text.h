@@ -14,6 +14,9 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 
+// Appends a code point as UTF-16; an invalid one (a surrogate, above U+10FFFF) becomes U+FFFD.
+void AppendCodePoint(std::u16string& text, char32_t codePoint);
+
 // Short form for program texts written as UTF-8 literals.
 inline std::u16string u16(std::string_view utf8) { return Utf8ToUtf16(utf8); }
 

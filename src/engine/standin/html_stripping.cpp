@@ -4,6 +4,7 @@
 
 #include "engine/standin/markup_stripping.h"
 #include "engine/standin/text_decoding.h"
+#include "platform/text.h"
 
 namespace lexiglean::standin {
 namespace {

@@ -50,15 +50,4 @@ std::u16string DecodeUtf8OrWindows1252(std::string_view bytes) {
   return IsValidUtf8(bytes) ? Utf8ToUtf16(bytes) : DecodeWindows1252(bytes);
 }
 
-void AppendCodePoint(std::u16string& text, char32_t codePoint) {
-  if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = 0xFFFD;
-  if (codePoint < 0x10000) {
-    text.push_back(static_cast<char16_t>(codePoint));
-  } else {
-    codePoint -= 0x10000;
-    text.push_back(static_cast<char16_t>(0xD800 + (codePoint >> 10)));
-    text.push_back(static_cast<char16_t>(0xDC00 + (codePoint & 0x3FF)));
-  }
-}
-
 }  // namespace lexiglean::standin

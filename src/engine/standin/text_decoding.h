@@ -16,7 +16,4 @@ std::u16string DecodeTextBytes(std::string_view bytes);
 // UTF-8 when valid, else Windows-1252 (for one line of a word list).
 std::u16string DecodeUtf8OrWindows1252(std::string_view bytes);
 
-// Appends a code point as UTF-16; an invalid one (a surrogate, above U+10FFFF) becomes U+FFFD.
-void AppendCodePoint(std::u16string& text, char32_t codePoint);
-
 }  // namespace lexiglean::standin

@@ -1,5 +1,6 @@
 #include "app/control_ids.h"
 #include "app/main_dialog.h"
+#include "app/report_com_error.h"
 #include "engine/com_error.h"
 #include "platform/text.h"
 
