@@ -1,5 +1,5 @@
 // Creating the recogniser's objects, finding their event source and subscribing the sink.
-#include "recording_events.h"
+#include "support/recording_events.h"
 #include "test_type_library.h"
 #include "engine/dragon/dragon_recogniser.h"
 
@@ -15,6 +15,7 @@ namespace lexiglean::dragon::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
+using ::lexiglean::testing::RecordingEvents;
 
 class ForeignTools : public IVocabularyTools {
   void Initialize(const std::u16string&, const std::u16string&) override {}
@@ -105,7 +106,7 @@ TEST_F(DragonRecogniserEvents, SubscribesAShellThatKnowsTheDefaultSourceAndItsLi
   EXPECT_EQ(subscriber->QueryInterface(types.wideEvents, asSource.ReceiveVoid()), E_NOINTERFACE);
   // Decoded with the library's declared types: the finished result is a long there, 1 stays 1.
   EXPECT_EQ(InvokeEvent(*subscriber.Get(), 17, {I2(4), I4(1)}), S_OK);
-  EXPECT_EQ(events.calls, (Calls{"finished 4 1"}));
+  EXPECT_EQ(events.events, (Calls{"finished 4 1"}));
 
   recogniser.Unadvise(adapter, 7);
   EXPECT_EQ(unadvised, 7u);

@@ -1,5 +1,5 @@
 // The sink's COM shell: identity, type information and the decoding of events.
-#include "recording_events.h"
+#include "support/recording_events.h"
 #include "test_type_library.h"
 #include "engine/dragon/voc_events_dispatch.h"
 
@@ -13,6 +13,7 @@ namespace lexiglean::dragon::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
+using ::lexiglean::testing::RecordingEvents;
 
 // {0C1A77E2-5B1D-4C0E-9E37-6A2B5D1F0A11}
 constexpr GUID kSource{0x0C1A77E2, 0x5B1D, 0x4C0E, {0x9E, 0x37, 0x6A, 0x2B, 0x5D, 0x1F, 0x0A, 0x11}};
@@ -69,7 +70,7 @@ TEST(VocEventsDispatch, WithoutTypeInformationDecodesEventsWithTheBuiltInTypes) 
   EXPECT_EQ(InvokeEvent(shell.sink, 17, {I2(3), I4(1)}), S_OK);
   EXPECT_EQ(InvokeEvent(shell.sink, 17, {I2(3), Bool(false)}), S_OK);
   EXPECT_EQ(InvokeEvent(shell.sink, 21, {I2(2), I4(1), I4(3)}), S_OK);
-  EXPECT_EQ(shell.events.calls, (Calls{"started 2", "finished 3 -1", "finished 3 0", "progress 2 1 3"}));
+  EXPECT_EQ(shell.events.events, (Calls{"started 2", "finished 3 -1", "finished 3 0", "progress 2 1/3"}));
 }
 
 TEST(VocEventsDispatch, AcceptsAndIgnoresEvent32AndUnknownEvents) {
@@ -77,7 +78,7 @@ TEST(VocEventsDispatch, AcceptsAndIgnoresEvent32AndUnknownEvents) {
   EXPECT_EQ(InvokeEvent(shell.sink, 32, {I2(2), I4(1), I4(3)}), S_OK);
   EXPECT_EQ(InvokeEvent(shell.sink, 99, {}), S_OK);
   EXPECT_EQ(shell.sink.Invoke(18, ::GUID_NULL, 0, DISPATCH_METHOD, nullptr, nullptr, nullptr, nullptr), S_OK);
-  EXPECT_TRUE(shell.events.calls.empty());
+  EXPECT_TRUE(shell.events.events.empty());
 }
 
 TEST(VocEventsDispatch, RefusesTooManyParametersTooFewArgumentsAndUnconvertibleOnes) {
@@ -90,7 +91,7 @@ TEST(VocEventsDispatch, RefusesTooManyParametersTooFewArgumentsAndUnconvertibleO
   UINT argumentError = 99;
   EXPECT_EQ(InvokeEvent(shell.sink, 21, {I2(2), text.Get(), I4(3)}, &argumentError), DISP_E_TYPEMISMATCH);
   EXPECT_EQ(argumentError, 1u);  // its position in DISPPARAMS, counted from the last argument
-  EXPECT_TRUE(shell.events.calls.empty());
+  EXPECT_TRUE(shell.events.events.empty());
 }
 
 class VocEventsDispatchWithTypeLibrary : public ::testing::Test {
@@ -125,13 +126,13 @@ TEST_F(VocEventsDispatchWithTypeLibrary, ConvertsArgumentsToTheDeclaredTypes) {
   EXPECT_EQ(InvokeEvent(sink, 21, {I4(6), I2(2), I2(3)}), S_OK);
   // The operation is declared short.
   EXPECT_EQ(InvokeEvent(sink, 16, {I4(70000)}), DISP_E_OVERFLOW);
-  EXPECT_EQ(events.calls, (Calls{"finished 3 1", "progress 6 2 3"}));
+  EXPECT_EQ(events.events, (Calls{"finished 3 1", "progress 6 2/3"}));
 }
 
 TEST_F(VocEventsDispatchWithTypeLibrary, RefusesAnEventDeclaredWithMoreThanEightParameters) {
   library.sourceInterface = FromGUID(types.wideEvents);
   EXPECT_EQ(InvokeEvent(sink, 16, {I2(2)}), E_FAIL);
-  EXPECT_TRUE(events.calls.empty());
+  EXPECT_TRUE(events.events.empty());
 }
 
 }  // namespace

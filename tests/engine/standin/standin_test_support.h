@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/standin/standin_recogniser.h"
+#include "support/recording_events.h"
 
 namespace lexiglean::standin::testing {
 
@@ -69,19 +70,7 @@ class StandinTest : public ::testing::Test {
   fs::path base_;
 };
 
-// The events a sink received, one text each: "started 2", "progress 2 1/3", "finished 2 -1".
-class RecordingSink : public IVocabularyToolsEvents {
- public:
-  void OnOperationStarted(std::int16_t operation) override { events.push_back("started " + std::to_string(operation)); }
-  void OnOperationFinished(std::int16_t operation, std::int16_t result) override {
-    events.push_back("finished " + std::to_string(operation) + " " + std::to_string(result));
-  }
-  void OnOperationProgress(std::int16_t operation, std::int32_t current, std::int32_t total) override {
-    events.push_back("progress " + std::to_string(operation) + " " + std::to_string(current) + "/" +
-                     std::to_string(total));
-  }
-  std::vector<std::string> events;
-};
+using RecordingSink = ::lexiglean::testing::RecordingEvents;
 
 // The ComError the call raises; fails the test when it raises none.
 template <typename Call>
