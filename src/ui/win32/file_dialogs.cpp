@@ -43,6 +43,27 @@ UINT_PTR CALLBACK OpenFilesHook(HWND hookDialog, UINT message, WPARAM, LPARAM lP
   return 0;
 }
 
+// Shows a common file dialog (show fills in its own fields and calls it) with the result in buffer,
+// opening it again with a larger buffer while the chosen names do not fit. Returns the offset of
+// the first file name, or nothing when the user cancels or the dialog fails.
+template <class Show>
+std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
+                                                std::vector<wchar_t>& buffer, Show&& show) {
+  buffer.assign(std::max<std::size_t>(initialCharacters, 2), L'\0');
+  for (;;) {
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof(request);
+    request.hwndOwner = owner;
+    request.lpstrFilter = filter.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = buffer.data();
+    request.nMaxFile = static_cast<DWORD>(buffer.size());
+    if (show(request)) return request.nFileOffset;
+    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
+    buffer.assign(RetrySize(buffer), L'\0');
+  }
+}
+
 }  // namespace
 
 std::vector<std::u16string> SplitOpenFilesResult(std::wstring_view result, std::size_t fileOffset) {
@@ -66,26 +87,16 @@ std::vector<std::u16string> SplitOpenFilesResult(std::wstring_view result, std::
 std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::u16string_view filter,
                                                                bool multiSelect, std::size_t initialCharacters) {
   const std::wstring filterText = DialogFilter(filter);
-  std::vector<wchar_t> buffer(std::max<std::size_t>(initialCharacters, 2), L'\0');
-  for (;;) {
-    std::fill(buffer.begin(), buffer.end(), L'\0');
-    OPENFILENAMEW request{};
-    request.lStructSize = sizeof(request);
-    request.hwndOwner = owner;
-    request.lpstrFilter = filterText.c_str();
-    request.nFilterIndex = 1;
-    request.lpstrFile = buffer.data();
-    request.nMaxFile = static_cast<DWORD>(buffer.size());
+  std::vector<wchar_t> buffer;
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, buffer, [&](OPENFILENAMEW& request) {
     request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK |
                     OFN_ENABLESIZING | (multiSelect ? OFN_ALLOWMULTISELECT : 0);
     request.lpfnHook = OpenFilesHook;
     request.lCustData = reinterpret_cast<LPARAM>(&buffer);
-    if (GetOpenFileNameW(&request)) {
-      return SplitOpenFilesResult(std::wstring_view(buffer.data(), buffer.size()), request.nFileOffset);
-    }
-    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
-    buffer.assign(RetrySize(buffer), L'\0');
-  }
+    return GetOpenFileNameW(&request);
+  });
+  if (!chosen) return std::nullopt;
+  return SplitOpenFilesResult(std::wstring_view(buffer.data(), buffer.size()), *chosen);
 }
 
 std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view filter,
@@ -93,22 +104,14 @@ std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view
                                                  std::size_t initialCharacters) {
   const std::wstring filterText = DialogFilter(filter);
   const std::wstring extension = Wide(defaultExtension);
-  std::vector<wchar_t> buffer(std::max<std::size_t>(initialCharacters, 2), L'\0');
-  for (;;) {
-    std::fill(buffer.begin(), buffer.end(), L'\0');
-    OPENFILENAMEW request{};
-    request.lStructSize = sizeof(request);
-    request.hwndOwner = owner;
-    request.lpstrFilter = filterText.c_str();
-    request.nFilterIndex = 1;
-    request.lpstrFile = buffer.data();
-    request.nMaxFile = static_cast<DWORD>(buffer.size());
+  std::vector<wchar_t> buffer;
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, buffer, [&](OPENFILENAMEW& request) {
     request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (GetSaveFileNameW(&request)) return FromWide(buffer.data());
-    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
-    buffer.assign(RetrySize(buffer), L'\0');
-  }
+    return GetSaveFileNameW(&request);
+  });
+  if (!chosen) return std::nullopt;
+  return FromWide(buffer.data());
 }
 
 }  // namespace lexiglean
