@@ -2,6 +2,7 @@
 #include "engine/recogniser.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
+#include "support/caught_com_error.h"
 #include "engine/dragon/adapters.h"
 
 #include <gtest/gtest.h>
@@ -45,16 +46,7 @@ std::u16string CallText(const std::u16string& name, const std::vector<VARIANT>& 
   return text;
 }
 
-template <typename Call>
-ComError CaughtComError(Call&& call) {
-  try {
-    call();
-  } catch (const ComError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no ComError";
-  return ComError(S_OK, {});
-}
+using ::lexiglean::testing::CaughtComError;
 
 class ForeignCollection : public IWordCollection {
   std::int32_t get_Count() override { return 0; }

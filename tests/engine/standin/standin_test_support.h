@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/standin/standin_recogniser.h"
+#include "support/caught_com_error.h"
 #include "support/recording_events.h"
 
 namespace lexiglean::standin::testing {
@@ -72,17 +73,7 @@ class StandinTest : public ::testing::Test {
 
 using RecordingSink = ::lexiglean::testing::RecordingEvents;
 
-// The ComError the call raises; fails the test when it raises none.
-template <typename Call>
-ComError CaughtComError(Call&& call) {
-  try {
-    call();
-  } catch (const ComError& error) {
-    return error;
-  }
-  ADD_FAILURE() << "no ComError was raised";
-  return ComError(S_OK, GUID_NULL);
-}
+using ::lexiglean::testing::CaughtComError;
 
 // The (written, spoken) pairs of a collection, in order.
 inline std::vector<std::pair<std::u16string, std::u16string>> Pairs(IWordCollection& collection) {
