@@ -2,8 +2,8 @@
 
 #include <new>
 
-#include "app/control_ids.h"
-#include "app/report_com_error.h"
+#include "window/control_ids.h"
+#include "engine/report_com_error.h"
 #include "documents/word_processor.h"
 #include "platform/text.h"
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/window_port.h"
-#include "app/word_list.h"
+#include "window/window_port.h"
+#include "wordlist/word_list.h"
 #include "documents/input_document_list.h"
 #include "engine/engine_connection.h"
 #include "engine/voc_events.h"

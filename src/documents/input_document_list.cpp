@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "documents/word_processor.h"
 #include "platform/path_parts.h"
 #include "platform/text.h"

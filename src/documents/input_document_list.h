@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 
 namespace lexiglean {
 

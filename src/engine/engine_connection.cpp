@@ -1,6 +1,6 @@
 #include "engine/engine_connection.h"
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
 

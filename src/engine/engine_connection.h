@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 #include "engine/recogniser.h"
 #include "engine/voc_events.h"
 

@@ -1,6 +1,6 @@
 #include "engine/voc_events.h"
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "platform/text.h"
 
 namespace lexiglean {

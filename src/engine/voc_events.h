@@ -3,7 +3,7 @@
 // unknown-word search into an error box.
 #include <cstdint>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 #include "engine/recogniser.h"
 
 namespace lexiglean {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/control_ids.h"
-#include "app/report_com_error.h"
+#include "window/control_ids.h"
+#include "engine/report_com_error.h"
 #include "documents/word_processor.h"
 #include "harvest/phrase_scanner.h"
 #include "harvest/phrase_text_decoding.h"

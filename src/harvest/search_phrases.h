@@ -3,8 +3,8 @@
 // list, lets the recogniser pick the ones its vocabulary lacks, and shows them as the new word list.
 #include <string>
 
-#include "app/window_port.h"
-#include "app/word_list.h"
+#include "window/window_port.h"
+#include "wordlist/word_list.h"
 #include "documents/input_document_list.h"
 #include "engine/engine_connection.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "support/recording_window.h"
 
 namespace lexiglean {

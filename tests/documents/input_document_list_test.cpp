@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "documents/word_processor.h"
 #include "support/recording_window.h"

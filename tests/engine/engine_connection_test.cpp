@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "platform/system_messages.h"
 #include "support/fake_recogniser.h"

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "documents/standin/converted_document_text.h"
 #include "documents/standin/standin_word_processor.h"

@@ -1,4 +1,4 @@
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 
 #include "driven_program.h"
 

@@ -4,7 +4,7 @@
 //
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path). run-smoke-test.sh photographs
 // the first box as no-recogniser.png.
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 
 #include <gtest/gtest.h>
 

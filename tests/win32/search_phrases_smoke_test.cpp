@@ -5,7 +5,7 @@
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path); LEXIGLEAN_STANDIN_HOME, set by
 // run-smoke-test.sh, gives it a fresh profile. run-smoke-test.sh photographs the filled window as
 // search-phrases.png.
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 
 #include <gtest/gtest.h>
 

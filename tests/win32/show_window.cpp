@@ -1,7 +1,7 @@
 // Opens the program named by LEXIGLEAN_PROGRAM_EXE, lets run-smoke-test.sh photograph its main window
 // as main-job.png, and closes it with "E&xit". Exit status 0 when the window opened and the program
 // ended with exit code 0.
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 
 #include <cstdio>
 #include <optional>

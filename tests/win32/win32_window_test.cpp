@@ -1,7 +1,7 @@
 // The Win32 main window and item dialogs in this process, under Wine: the word list control against
 // the word list, the custom-drawn marker column, the item dialogs' OK / Cancel contract and the
 // placement rules.
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "engine/com_error.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <random>
 
-#include "app/control_ids.h"
-#include "app/window_port.h"
+#include "window/control_ids.h"
+#include "window/window_port.h"
 #include "documents/standin/standin_converter.h"
 #include "platform/text.h"
 

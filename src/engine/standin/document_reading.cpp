@@ -3,7 +3,7 @@
 #include "engine/standin/markup_stripping.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
-#include "engine/standin/text_decoding.h"
+#include "platform/text_decoding.h"
 #include "engine/standin/word_splitting.h"
 
 namespace lexiglean::standin {

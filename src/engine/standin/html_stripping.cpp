@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/standin/markup_stripping.h"
-#include "engine/standin/text_decoding.h"
+#include "platform/text_decoding.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/standin/markup_stripping.h"
-#include "engine/standin/text_decoding.h"
+#include "platform/windows_1252.h"
 
 namespace lexiglean::standin {
 namespace {

@@ -3,7 +3,7 @@
 #include "engine/standin/profile_files.h"
 #include "engine/standin/profile_location.h"
 #include "engine/standin/standin_error.h"
-#include "engine/standin/text_decoding.h"
+#include "platform/text_decoding.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {
@@ -33,7 +33,7 @@ void StandinProfile::Load() {
   const fs::path currentUserPath = root_ / kCurrentUserFile;
   std::u16string name;
   if (const std::optional<std::string> bytes = ReadFileIfPresent(currentUserPath)) {
-    name = Trimmed(DecodeUtf8OrWindows1252(*bytes));
+    name = Trimmed(DecodeUtf8OrNarrow(*bytes));
     if (!name.empty() && !IsValidUserName(name)) {
       throw StandinError(E_FAIL, u"The file \"" + PathText(currentUserPath) + u"\" names no valid user: \"" + name + u"\".");
     }

@@ -2,7 +2,7 @@
 
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
-#include "engine/standin/text_decoding.h"
+#include "platform/text_decoding.h"
 #include "engine/standin/word_list_format.h"
 
 namespace lexiglean::standin {
@@ -28,7 +28,7 @@ void AddWordListFile(const fs::path& path, std::unordered_set<std::u16string>& w
     const std::size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) continue;
     line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-    words.insert(DecodeUtf8OrWindows1252(line));
+    words.insert(DecodeUtf8OrNarrow(line));
   }
 }
 

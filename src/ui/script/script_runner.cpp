@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "platform/text.h"
 #include "ui/script/scripted_window.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "platform/text.h"
 
 namespace lexiglean {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 
 namespace lexiglean {
 
@@ -50,6 +50,7 @@ class ScriptedWindow : public WindowPort {
                  unsigned type) override;
   void SetStatusText(const std::u16string& text) override;
   void EnableControl(int id, bool enabled) override;
+  void SetFocusOnControl(int id) override { emit_("focus: " + std::to_string(id)); }
   bool IsControlEnabled(int id) const override;
   bool IsButtonChecked(int id) const override;
   void SetControlText(int id, const std::u16string& text) override;
@@ -75,7 +76,6 @@ class ScriptedWindow : public WindowPort {
   void ListSetCheck(int index, bool checked) override { rows_.at(index).checked = checked; }
   void ListSelect(int index) override;
   void ListEnsureVisible(int) override {}
-  void ListSetFocus() override {}
 
   std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter, bool multiSelect) override;
   std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,

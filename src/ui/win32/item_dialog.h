@@ -2,7 +2,7 @@
 // The modal item dialogs 102 ("Edit Item Dialog") and 103 ("Add New Item").
 #include <functional>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 #include "ui/win32/windows_api.h"
 
 namespace lexiglean {

@@ -1,6 +1,6 @@
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "app/main_dialog.h"
-#include "app/report_com_error.h"
+#include "engine/report_com_error.h"
 #include "engine/com_error.h"
 #include "platform/text.h"
 
@@ -251,8 +251,8 @@ void Win32Window::ListSelect(int index) {
 
 void Win32Window::ListEnsureVisible(int index) { SendToControl(IDC_WORD_LIST, LVM_ENSUREVISIBLE, index, FALSE); }
 
-void Win32Window::ListSetFocus() {
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_WORD_LIST)), TRUE);
+void Win32Window::SetFocusOnControl(int id) {
+  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
 }
 
 std::optional<std::vector<std::u16string>> Win32Window::OpenFilesDialog(const std::u16string& filter,

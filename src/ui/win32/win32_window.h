@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "app/main_dialog.h"
-#include "app/window_port.h"
+#include "window/window_port.h"
 #include "ui/win32/icon_handle.h"
 #include "ui/win32/windows_api.h"
 
@@ -27,6 +27,7 @@ class Win32Window final : public WindowPort {
                  unsigned type) override;
   void SetStatusText(const std::u16string& text) override;
   void EnableControl(int id, bool enabled) override;
+  void SetFocusOnControl(int id) override;
   bool IsControlEnabled(int id) const override;
   bool IsButtonChecked(int id) const override;
   void SetControlText(int id, const std::u16string& text) override;
@@ -53,7 +54,6 @@ class Win32Window final : public WindowPort {
   void ListSetCheck(int index, bool checked) override;
   void ListSelect(int index) override;
   void ListEnsureVisible(int index) override;
-  void ListSetFocus() override;
 
   std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter, bool multiSelect) override;
   std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,

@@ -24,6 +24,8 @@ class WindowPort {
   // The single part of the status bar.
   virtual void SetStatusText(const std::u16string& text) = 0;
   virtual void EnableControl(int id, bool enabled) = 0;
+  // Puts the keyboard focus on a control: of the main window, or a field of the open item dialog.
+  virtual void SetFocusOnControl(int id) = 0;
   virtual bool IsControlEnabled(int id) const = 0;
   virtual bool IsButtonChecked(int id) const = 0;
   virtual void SetControlText(int id, const std::u16string& text) = 0;
@@ -57,7 +59,6 @@ class WindowPort {
   virtual void ListSetCheck(int index, bool checked) = 0;
   virtual void ListSelect(int index) = 0;
   virtual void ListEnsureVisible(int index) = 0;
-  virtual void ListSetFocus() = 0;
 
   // Common file dialogs; nothing when cancelled. A filter is its description and its patterns
   // separated by a NUL character. The open dialog returns full paths, several when multiSelect.

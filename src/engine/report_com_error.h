@@ -1,5 +1,5 @@
 #pragma once
-#include "app/window_port.h"
+#include "window/window_port.h"
 #include "engine/com_error.h"
 
 namespace lexiglean {

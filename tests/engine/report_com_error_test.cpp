@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/report_com_error.h"
+#include "engine/report_com_error.h"
 #include "engine/recogniser.h"
 #include "platform/system_messages.h"
 #include "support/recording_window.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_port.h"
+#include "window/window_port.h"
 
 namespace lexiglean {
 

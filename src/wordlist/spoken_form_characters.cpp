@@ -1,4 +1,4 @@
-#include "app/spoken_form_characters.h"
+#include "wordlist/spoken_form_characters.h"
 
 namespace lexiglean {
 

@@ -1,9 +1,9 @@
-#include "app/word_list.h"
+#include "wordlist/word_list.h"
 
 #include <gtest/gtest.h>
 
-#include "app/control_ids.h"
-#include "app/spoken_form_characters.h"
+#include "window/control_ids.h"
+#include "wordlist/spoken_form_characters.h"
 #include "support/recording_window.h"
 
 namespace lexiglean {

@@ -1,6 +1,6 @@
-#include "app/report_com_error.h"
+#include "engine/report_com_error.h"
 
-#include "app/control_ids.h"
+#include "window/control_ids.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
 
