@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds the three presets (Linux, ASan + UBSan, Windows) and runs every test.
+# Installs what is missing, builds the three presets (Linux, ASan + UBSan, Windows) and runs every test,
+# then every fuzz target for 20 s.
 # Exits non-zero when any build or test fails.
 set -eu
 cd "$(dirname "$0")/.."
@@ -16,6 +17,9 @@ for preset in linux asan; do
   echo "=== $preset: tests"
   ctest --preset "$preset" -j "$jobs" || status=1
 done
+# A short run of every fuzz target (tools/fuzz.sh runs them as long as asked).
+echo "=== fuzz: 20 s per target"
+tools/fuzz.sh 20 || status=1
 # The Windows tests share one Wine prefix and the program's single-instance mutex: one at a time.
 echo "=== windows: tests (under Wine)"
 ctest --preset windows || status=1

@@ -1,13 +1,16 @@
 #!/bin/sh
 # Installs, from Debian's packages, whatever of the build and test tools this machine lacks.
-# usage: tools/install-packages.sh [linux|all]   (linux: what the Linux build and the main job need)
+# usage: tools/install-packages.sh [linux|fuzz|all]   (linux: what the Linux build and the main job need;
+# fuzz: that and clang with libFuzzer)
 set -eu
 linux_packages="cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
   libzip-dev libpugixml-dev libpoppler-cpp-dev libreoffice-writer-nogui wamerican zip"
 windows_packages="g++-mingw-w64-x86-64 mingw-w64-tools wine64 xvfb xauth x11-apps imagemagick"
+fuzz_packages="clang-14 libfuzzer-14-dev"
 case "${1:-all}" in
   linux) wanted=$linux_packages ;;
-  *) wanted="$linux_packages $windows_packages" ;;
+  fuzz) wanted="$linux_packages $fuzz_packages" ;;
+  *) wanted="$linux_packages $windows_packages $fuzz_packages" ;;
 esac
 missing=""
 for package in $wanted; do
