@@ -25,13 +25,13 @@ std::shared_ptr<IUserVocabulary> FreshUserVocabulary(const EngineConnection& eng
   return vocabulary;
 }
 
-std::shared_ptr<IWordCollection> Required(std::shared_ptr<IWordCollection> collection) {
+std::shared_ptr<IWordCollection> RequiredCollection(std::shared_ptr<IWordCollection> collection) {
   if (collection == nullptr) throw ComError(E_POINTER, IID_IWordCollection);
   return collection;
 }
 
 std::shared_ptr<IWordCollection> NewWordCollection(const EngineConnection& engine) {
-  return Required(FreshAnalyzer(engine)->CreateWordCollection());
+  return RequiredCollection(FreshAnalyzer(engine)->CreateWordCollection());
 }
 
 std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& engine, const WordList& wordList,

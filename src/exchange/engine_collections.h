@@ -26,6 +26,6 @@ std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& 
 void AddImportedItems(WordList& wordList, IWordCollection& collection);
 
 // The collection a call returned; throws E_POINTER when there is none.
-std::shared_ptr<IWordCollection> Required(std::shared_ptr<IWordCollection> collection);
+std::shared_ptr<IWordCollection> RequiredCollection(std::shared_ptr<IWordCollection> collection);
 
 }  // namespace lexiglean

@@ -10,7 +10,8 @@ using standin::testing::ReadBytes;
 using standin::testing::WriteBytes;
 
 constexpr char kResetQuestion[] =
-    "box: Warning | WARNING:\\n\\nExecuting this function will reset the entire UI to zero.\\n\\nDo you want to proceed?";
+    "box: Warning | WARNING:\\n\\nExecuting this function will reset the entire UI to zero.\\n\\nDo you want to "
+    "proceed?";
 
 std::string PutQuestion(int count) {
   return "box: WARNING | WARNING:\\n\\nThis function will modify the Dragon vocabulary.\\n\\nYou have " +
@@ -33,17 +34,22 @@ TEST_F(CustomWordsCommandsTest, GetReplacesTheListAfterTheQuestionAndResetsLikeC
 
   dialog_->analysisTotal = 12;
   window.QueueAnswer(IDYES);
-  EXPECT_EQ(Click(IDC_GET_CUSTOM_WORDS),
-            (Events{kResetQuestion, "answer: yes", "status: ", "status:  ... collecting Custom Words ...",
-                    "status:   1 Items, 1 Checked", "status:   2 Items, 1 Checked", "enabled: 1010 on", "focus: 1008"}));
+  EXPECT_EQ(
+      Click(IDC_GET_CUSTOM_WORDS),
+      (Events{kResetQuestion, "answer: yes", "status: ", "status:  ... collecting Custom Words ...",
+              "status:   1 Items, 1 Checked", "status:   2 Items, 1 Checked", "enabled: 1010 on", "focus: 1008"}));
   EXPECT_EQ(Rows(), (std::vector<std::string>{"[ ] R2D2 | r 2 d 2 | x", "[x] Zorblax | zor blacks | "}));
   EXPECT_TRUE(window.Rows()[0].selected);
   EXPECT_EQ(dialog_->analysisTotal, 0);
 }
 
 TEST_F(CustomWordsCommandsTest, PutAddsTheNewCheckedPlainItemsOnceAndChangesNoItem) {
-  EXPECT_EQ(Click(IDC_PUT_CUSTOM_WORDS), (Events{"box: Error | No items selected to add, operation cancelled.", "answer: ok"}));
-  Fill({{u"Zorblax", u"zor blacks", true}, {u"Quibbet", u"", true}, {u"R2D2", u"r 2 d 2", true}, {u"cat", u"", true},
+  EXPECT_EQ(Click(IDC_PUT_CUSTOM_WORDS),
+            (Events{"box: Error | No items selected to add, operation cancelled.", "answer: ok"}));
+  Fill({{u"Zorblax", u"zor blacks", true},
+        {u"Quibbet", u"", true},
+        {u"R2D2", u"r 2 d 2", true},
+        {u"cat", u"", true},
         {u"Unchecked", u"", false}});
   const std::vector<std::string> rows = Rows();
 

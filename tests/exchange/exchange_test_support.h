@@ -36,7 +36,8 @@ class ExchangeTest : public standin::testing::StandinTest {
     dialog_->OnCommand(id, BN_CLICKED);
     Events events;
     for (std::string& line : window.TakeEvents()) {
-      if (line.rfind("status: Searching for unknown words", 0) != 0 && line.rfind("status: Adding unknown words", 0) != 0) {
+      if (line.rfind("status: Searching for unknown words", 0) != 0 &&
+          line.rfind("status: Adding unknown words", 0) != 0) {
         events.push_back(std::move(line));
       }
     }

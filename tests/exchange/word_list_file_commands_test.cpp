@@ -29,8 +29,9 @@ class WordListFileCommandsTest : public ExchangeTest {
 
 TEST_F(WordListFileCommandsTest, ImportMergesTheFileWithTheCheckedItems) {
   Fill({{u"Kept", u"kept", true}, {u"Dropped", u"dropped", false}});
-  const fs::path file = File("list.txt", "@Version=Plato-UTF8\r\nBank of America\\\\bank of america\r\nR2D2\\\\r 2 d 2\r\n"
-                                         "Kept\\\\kept\r\nNo Spoken Form\r\n");
+  const fs::path file = File("list.txt",
+                             "@Version=Plato-UTF8\r\nBank of America\\\\bank of america\r\nR2D2\\\\r 2 d 2\r\n"
+                             "Kept\\\\kept\r\nNo Spoken Form\r\n");
   EXPECT_EQ(Import(file), (Events{"dialog: Open", "status:   1 Items, 1 Checked", "status:   3 Items, 2 Checked",
                                   "status:   4 Items, 3 Checked", "status:   4 Items, 3 Checked"}));
   EXPECT_EQ(Rows(), (std::vector<std::string>{"[x] Bank of America | bank of america | ", "[x] Kept | kept | ",
@@ -51,15 +52,19 @@ TEST_F(WordListFileCommandsTest, ImportThatEndsEarlyLeavesTheListAsItWas) {
 TEST_F(WordListFileCommandsTest, ExportSavesTheCheckedPlainItemsThroughTheRecogniser) {
   EXPECT_EQ(Click(IDC_TO_TXT_FILE),
             (Events{"box: Error | No item selected to save, operation cancelled.", "answer: ok"}));
-  Fill({{u"Bank of America", u"bank of america", true}, {u"Hyphen", u"hy-phen", true}, {u"Ärger", u"ärger", true},
+  Fill({{u"Bank of America", u"bank of america", true},
+        {u"Hyphen", u"hy-phen", true},
+        {u"Ärger", u"ärger", true},
         {u"Unchecked", u"", false}});
   window.QueueFilesCancel();
-  EXPECT_EQ(Click(IDC_TO_TXT_FILE), (Events{"dialog: Save As", "box: File not saved | Operation cancelled by user.",
-                                            "answer: ok"}));
+  EXPECT_EQ(Click(IDC_TO_TXT_FILE),
+            (Events{"dialog: Save As", "box: File not saved | Operation cancelled by user.", "answer: ok"}));
   const fs::path file = base() / "export.txt";
-  EXPECT_EQ(Export(file), (Events{"dialog: Save As",
-                                  "box: Words Saved to File | 2 custom words saved to\\n\\n" + Text(file), "answer: ok"}));
-  EXPECT_EQ(ReadBytes(file), "@Version=Plato-UTF8\r\nBank of America\\\\bank of america\r\n\xC3\x84rger\\\\\xC3\xA4rger\r\n");
+  EXPECT_EQ(Export(file),
+            (Events{"dialog: Save As", "box: Words Saved to File | 2 custom words saved to\\n\\n" + Text(file),
+                    "answer: ok"}));
+  EXPECT_EQ(ReadBytes(file),
+            "@Version=Plato-UTF8\r\nBank of America\\\\bank of america\r\n\xC3\x84rger\\\\\xC3\xA4rger\r\n");
   EXPECT_EQ(dialog_->wordList().count(), 4);
 }
 
@@ -87,7 +92,8 @@ TEST_F(WordListFileCommandsTest, BadInputsNeverCrashAndFailuresChangeNothing) {
       {"vanished", IDC_FROM_TXT_FILE, base() / "gone.txt",
        "box: File open failed | Couldn't open:\\n\\n" + Text(base() / "gone.txt"), 1},
       {"a folder", IDC_FROM_TXT_FILE, base(), "box: File open failed | Couldn't open:\\n\\n" + Text(base()), 1},
-      {"export into a missing folder", IDC_TO_TXT_FILE, base() / "missing" / "x.txt", "box: Error | Error: 0x80004005 - ", 1},
+      {"export into a missing folder", IDC_TO_TXT_FILE, base() / "missing" / "x.txt",
+       "box: Error | Error: 0x80004005 - ", 1},
       {"export over a folder", IDC_TO_TXT_FILE, folderInTheWay, "box: Error | Error: 0x80004005 - ", 1},
   };
   for (const auto& c : cases) {
@@ -121,7 +127,8 @@ TEST(WordListRoundTripTest, SavedPairsReadBackIdentical) {
     }
     return out;
   };
-  const fs::path folder = fs::temp_directory_path() / ("lexiglean-round-trip-" + std::to_string(std::random_device()()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("lexiglean-round-trip-" + std::to_string(std::random_device()()));
   fs::create_directories(folder);
   standin::StandinRecogniser recogniser(standin::StandinOptions{folder / "profile", {}, {}});
   const auto analyzer = recogniser.CreateVocabularyTools()->get_WordAnalyzer();

@@ -1,8 +1,9 @@
+#include "platform/word_list_file.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/narrow_code_page.h"
 #include "platform/text.h"
-#include "platform/word_list_file.h"
 
 namespace lexiglean {
 
@@ -25,7 +26,8 @@ TEST(WordListFileTest, ReadsBothVariantsLineByLine) {
     Entries entries;
   } cases[] = {
       // The versioned header, two backslashes, CR LF and LF lines, no line end at the end.
-      {"@Version=Plato-UTF8\r\nBank of America\\\\bank of america\nNew York\\\\new york", true,
+      {"@Version=Plato-UTF8\r\nBank of America\\\\bank of america\nNew York\\\\new york",
+       true,
        {{u"Bank of America", u"bank of america"}, {u"New York", u"new york"}}},
       // Split at the first separator; further backslashes belong to the spoken form; one backslash is text.
       {"@Version=Plato-UTF8\na\\b\\\\c\\\\d\\\n", true, {{u"a\\b", u"c\\\\d\\"}}},
@@ -45,7 +47,9 @@ TEST(WordListFileTest, ReadsBothVariantsLineByLine) {
       {"a\rb\\c\r\r\nd\r", false, {{u"a\rb", u"c\r"}, {u"d\r", u""}}},
       // A byte-order mark decides the encoding and is not part of the first line.
       {"\xEF\xBB\xBF@Version=Plato-UTF8\r\n\xC3\x84rger\\\\\xC3\xA4rger\r\n", true, {{u"Ärger", u"ärger"}}},
-      {"\xFF\xFE@\0V\0e\0r\0s\0i\0o\0n\0=\0P\0l\0a\0t\0o\0-\0U\0T\0F\0""8\0\r\0\n\0\xE9\0\\\0\\\0x\0"s, true,
+      {"\xFF\xFE@\0V\0e\0r\0s\0i\0o\0n\0=\0P\0l\0a\0t\0o\0-\0U\0T\0F\0"
+       "8\0\r\0\n\0\xE9\0\\\0\\\0x\0"s,
+       true,
        {{u"é", u"x"}}},
       {"\xFE\xFF\0a\0\\\0b\0\n\xD8\x3D\xDE\x00"s, false, {{u"a", u"b"}, {u"\U0001F600", u""}}},
       // Without a byte-order mark: valid UTF-8 is UTF-8, anything else the narrow code page.

@@ -110,7 +110,8 @@ std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view
   const std::wstring filterText = DialogFilter(filter);
   const std::wstring extension = Wide(defaultExtension);
   std::vector<wchar_t> buffer;
-  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, {}, buffer, [&](OPENFILENAMEW& request) {
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, L"", buffer,
+                                           [&](OPENFILENAMEW& request) {
     request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     return GetSaveFileNameW(&request);
