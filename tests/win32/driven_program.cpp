@@ -81,8 +81,8 @@ std::wstring ItemText(HANDLE process, HWND list, int index, int column) {
 }
 
 std::ostream& operator<<(std::ostream& out, const ListRow& row) {
-  return out << '"' << Utf8Escaped(row.written) << "", "" << Utf8Escaped(row.spoken) << "", ""
-             << Utf8Escaped(row.marker) << (row.checked ? "", checked" : "", unchecked");
+  return out << '"' << Utf8Escaped(row.written) << R"(", ")" << Utf8Escaped(row.spoken) << R"(", ")"
+             << Utf8Escaped(row.marker) << (row.checked ? R"(", checked)" : R"(", unchecked)");
 }
 
 std::vector<ListRow> ReadListRows(HANDLE process, HWND list) {

@@ -3,16 +3,18 @@
 //
 // LEXIGLEAN_PROGRAM_EXE names the program; LEXIGLEAN_STANDIN_HOME, set by run-smoke-test.sh, gives it a
 // fresh profile.
-#include <commctrl.h>
+#include "window/control_ids.h"
+
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "driven_program.h"
-#include "window/control_ids.h"
 
 namespace lexiglean {
 namespace {
