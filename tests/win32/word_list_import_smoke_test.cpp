@@ -33,6 +33,15 @@ void WaitUntilClosed(HWND dialog) {
   }
 }
 
+// The text of an edit box of the other process (WM_GETTEXT, which the system carries across).
+std::wstring FieldText(HWND field) {
+  const auto length = static_cast<std::size_t>(SendMessageW(field, WM_GETTEXTLENGTH, 0, 0));
+  std::wstring text(length + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(field, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
 TEST(WordListImportSmokeTest, ImportsAFileChosenInTheOpenDialogAndOffersItAgain) {
   if (std::getenv("LEXIGLEAN_PROGRAM_EXE") == nullptr) GTEST_SKIP() << "LEXIGLEAN_PROGRAM_EXE is not set";
   const std::wstring name = L"lexiglean-list-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
@@ -48,7 +57,7 @@ TEST(WordListImportSmokeTest, ImportsAFileChosenInTheOpenDialogAndOffersItAgain)
   ASSERT_NE(openDialog, nullptr) << "no open dialog";
   HWND fileName = testing::FileNameField(openDialog);
   ASSERT_NE(fileName, nullptr) << "no file-name field in the open dialog";
-  EXPECT_EQ(testing::TextOf(fileName), L"");
+  EXPECT_EQ(FieldText(fileName), L"");
   SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.Path().c_str()));
   PostMessageW(GetDlgItem(openDialog, IDOK), BM_CLICK, 0, 0);
   WaitUntilClosed(openDialog);
@@ -63,7 +72,7 @@ TEST(WordListImportSmokeTest, ImportsAFileChosenInTheOpenDialogAndOffersItAgain)
   PostMessageW(item(IDC_FROM_TXT_FILE), BM_CLICK, 0, 0);
   openDialog = program.WaitForOtherDialog();
   ASSERT_NE(openDialog, nullptr) << "no second open dialog";
-  const std::wstring offered = testing::TextOf(testing::FileNameField(openDialog));
+  const std::wstring offered = FieldText(testing::FileNameField(openDialog));
   EXPECT_TRUE(offered.ends_with(name)) << "the file-name field shows " << ::testing::PrintToString(offered);
   PostMessageW(GetDlgItem(openDialog, IDCANCEL), BM_CLICK, 0, 0);
   HWND cancelledBox = program.WaitForOtherDialog(openDialog);
