@@ -23,10 +23,12 @@ struct WordListFile {
   std::vector<WordListFileEntry> entries;
 };
 
-// Reads a word-list file from its bytes. The whole file is decoded first (DecodeTextBytes: a byte-order
-// mark decides and is not part of the first line; else valid UTF-8 is UTF-8, anything else the narrow
-// code page), then split into lines at line feeds, a carriage return before a line feed dropped, the
-// last line with or without a line end. A first line that is exactly the header makes the file
+// Reads a word-list file from its bytes. The whole file is decoded first, one encoding for the whole
+// file (DecodeTextBytes: a byte-order mark decides and is not part of the first line; else valid UTF-8
+// is UTF-8, anything else the narrow code page), so that no line mixes encodings and no separator or
+// line end is found inside a character of UTF-16 or a double-byte code page. The text is split into
+// lines at line feeds, a carriage return before a line feed dropped, the last line with or without a
+// line end. A first line that is exactly the header makes the file
 // versioned. Each line is split at its first separator; a line without one is a written form with an
 // empty spoken form; a line with an empty written form is skipped; nothing is trimmed.
 WordListFile ReadWordListFile(std::string_view bytes);
