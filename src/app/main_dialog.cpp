@@ -10,7 +10,9 @@
 namespace lexiglean {
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
     : window_(window), services_(services), wordList_(window), documents_(window), events_(window), engine_(window, services.recogniser, events_),
-      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor) {}
+      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor),
+      wordListFiles_(window, wordList_, engine_),
+      customWords_(window, wordList_, engine_, [this] { ClearAll(); }) {}
 
 void MainDialog::Guarded(const std::function<void()>& command) {
   try {
@@ -63,12 +65,18 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_REMOVE_DOCUMENT: return documents_.RemoveSelectedDocument();
     case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
-    case IDC_CLEAR_ALL:
-      wordList_.clearAll();
-      analysisTotal = 0;
-      return;
+    case IDC_CLEAR_ALL: return ClearAll();
+    case IDC_FROM_TXT_FILE: return wordListFiles_.ImportFromTextFile();
+    case IDC_TO_TXT_FILE: return wordListFiles_.ExportToTextFile();
+    case IDC_GET_CUSTOM_WORDS: return customWords_.CollectCustomWords();
+    case IDC_PUT_CUSTOM_WORDS: return customWords_.PutCustomWords();
     default: return;
   }
+}
+
+void MainDialog::ClearAll() {
+  wordList_.clearAll();
+  analysisTotal = 0;
 }
 
 void MainDialog::ExitCommand(int id) {

@@ -9,6 +9,8 @@
 #include "documents/input_document_list.h"
 #include "engine/engine_connection.h"
 #include "engine/voc_events.h"
+#include "exchange/custom_words_commands.h"
+#include "exchange/word_list_file_commands.h"
 #include "harvest/search_phrases.h"
 
 namespace lexiglean {
@@ -43,6 +45,8 @@ class MainDialog {
   void Guarded(const std::function<void()>& command);
   void Dispatch(int id, int notificationCode);
   void ExitCommand(int id);
+  // "C&lear All": the word list, its counts and analysisTotal back to zero (Get Custom Words too).
+  void ClearAll();
 
   WindowPort& window_;
   MainDialogServices services_;
@@ -51,6 +55,8 @@ class MainDialog {
   CVocEvents events_;
   EngineConnection engine_;
   PhraseSearch phraseSearch_;
+  WordListFileCommands wordListFiles_;
+  CustomWordsCommands customWords_;
 };
 
 }  // namespace lexiglean

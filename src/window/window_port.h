@@ -61,9 +61,10 @@ class WindowPort {
   virtual void ListEnsureVisible(int index) = 0;
 
   // Common file dialogs; nothing when cancelled. A filter is its description and its patterns
-  // separated by a NUL character. The open dialog returns full paths, several when multiSelect.
-  virtual std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter,
-                                                                     bool multiSelect) = 0;
+  // separated by a NUL character. The open dialog returns full paths, several when multiSelect;
+  // initialPath is what its file-name field shows first.
+  virtual std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter, bool multiSelect,
+                                                                     const std::u16string& initialPath = u"") = 0;
   virtual std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,
                                                        const std::u16string& defaultExtension) = 0;
   // Runs item dialog 102 or 103 modally with the given fields. Each OK press calls onOk with the

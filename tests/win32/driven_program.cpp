@@ -5,9 +5,12 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <future>
+#include <system_error>
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include "remote_memory.h"
 
@@ -63,6 +66,52 @@ std::wstring StatusText(HANDLE process, HWND bar) {
   RemoteMemory text(process, (length + 1) * sizeof(wchar_t));
   SendMessageW(bar, SB_GETTEXTW, 0, text.At());
   return text.ReadText(length + 1);
+}
+
+std::wstring ItemText(HANDLE process, HWND list, int index, int column) {
+  constexpr std::size_t kTextUnits = 256;
+  RemoteMemory memory(process, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<LPWSTR>(memory.At(sizeof(LVITEMW)));
+  item.cchTextMax = kTextUnits;
+  memory.Write(&item, sizeof(item));
+  SendMessageW(list, LVM_GETITEMTEXTW, index, memory.At());
+  return memory.ReadText(kTextUnits, sizeof(LVITEMW));
+}
+
+std::ostream& operator<<(std::ostream& out, const ListRow& row) {
+  return out << '"' << Utf8Escaped(row.written) << R"(", ")" << Utf8Escaped(row.spoken) << R"(", ")"
+             << Utf8Escaped(row.marker) << (row.checked ? R"(", checked)" : R"(", unchecked)");
+}
+
+std::vector<ListRow> ReadListRows(HANDLE process, HWND list) {
+  std::vector<ListRow> rows;
+  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto state = SendMessageW(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK);
+    rows.push_back({ItemText(process, list, i, 0), ItemText(process, list, i, 1), ItemText(process, list, i, 2),
+                    (state >> 12) == 2});
+  }
+  return rows;
+}
+
+HWND FileNameField(HWND dialog) {
+  HWND field = GetDlgItem(dialog, cmb13);
+  while (field != nullptr && ClassOf(field) != L"Edit") field = GetWindow(field, GW_CHILD);
+  return field;
+}
+
+TemporaryFile::TemporaryFile(const std::wstring& name, const std::string& content) {
+  std::wstring folder(GetTempPathW(0, nullptr), L'\0');
+  folder.resize(GetTempPathW(static_cast<DWORD>(folder.size()), folder.data()));
+  path_ = std::filesystem::path(folder) / name;
+  std::ofstream(path_, std::ios::binary) << content;
+}
+
+TemporaryFile::~TemporaryFile() {
+  std::error_code ignored;
+  std::filesystem::remove(path_, ignored);
 }
 
 std::ostream& operator<<(std::ostream& out, const BoxSeen& box) {

@@ -1,7 +1,9 @@
 #pragma once
 // Test helper: a Windows program started and driven from this process as a user would, through its
 // windows: finding its main window and the dialogs and message boxes it opens, reading them and
-// answering them, reading its status bar, and offering run-smoke-test.sh a moment for a picture.
+// answering them, reading its status bar and word list, and offering run-smoke-test.sh a moment for a
+// picture.
+#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -25,6 +27,37 @@ std::wstring ClassOf(HWND window);
 void Click(HWND button);
 // The text of a status bar's only part, read through the program's memory.
 std::wstring StatusText(HANDLE process, HWND bar);
+
+// A row of the word list as the user sees it.
+struct ListRow {
+  std::wstring written;
+  std::wstring spoken;
+  std::wstring marker;
+  bool checked = false;
+  bool operator==(const ListRow&) const = default;
+};
+// For test messages: the texts in UTF-8 and the check box.
+std::ostream& operator<<(std::ostream& out, const ListRow& row);
+// The rows of the program's word list (texts up to 255 characters), read through its memory.
+std::vector<ListRow> ReadListRows(HANDLE process, HWND list);
+
+// The file-name field of an open dialog: the edit box at the bottom of the controls with id cmb13 (a
+// combo box, which Wine wraps in an extended combo box).
+HWND FileNameField(HWND dialog);
+
+// A file in the temporary folder, removed again at the end.
+class TemporaryFile {
+ public:
+  TemporaryFile(const std::wstring& name, const std::string& content);
+  ~TemporaryFile();
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  std::wstring Path() const { return path_.wstring(); }
+
+ private:
+  std::filesystem::path path_;
+};
 
 // A message box as the user sees it: caption and text.
 struct BoxSeen {

@@ -10,97 +10,27 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include <windows.h>
 #include <commctrl.h>
-#include <dlgs.h>
 
 #include "driven_program.h"
-#include "remote_memory.h"
 
 namespace lexiglean {
 namespace {
 
 using testing::Answer;
 using testing::BoxSeen;
+using testing::ListRow;
 using testing::Program;
-using testing::RemoteMemory;
-
-// A text file in the temporary folder, removed again at the end.
-class TemporaryDocument {
- public:
-  TemporaryDocument(const std::wstring& name, const std::string& content) {
-    std::wstring folder(GetTempPathW(0, nullptr), L'\0');
-    folder.resize(GetTempPathW(static_cast<DWORD>(folder.size()), folder.data()));
-    path_ = std::filesystem::path(folder) / name;
-    std::ofstream(path_, std::ios::binary) << content;
-  }
-  ~TemporaryDocument() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  TemporaryDocument(const TemporaryDocument&) = delete;
-  TemporaryDocument& operator=(const TemporaryDocument&) = delete;
-
-  std::wstring Path() const { return path_.wstring(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-struct Row {
-  std::wstring written;
-  std::wstring spoken;
-  std::wstring marker;
-  bool checked = false;
-  bool operator==(const Row&) const = default;
-};
-
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << ::testing::PrintToString(row.written) << ", " << ::testing::PrintToString(row.spoken) << ", "
-       << ::testing::PrintToString(row.marker) << (row.checked ? ", checked" : ", unchecked");
-}
-
-std::wstring ItemText(HANDLE process, HWND list, int index, int column) {
-  constexpr std::size_t kTextUnits = 256;
-  RemoteMemory memory(process, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = reinterpret_cast<LPWSTR>(memory.At(sizeof(LVITEMW)));
-  item.cchTextMax = kTextUnits;
-  memory.Write(&item, sizeof(item));
-  SendMessageW(list, LVM_GETITEMTEXTW, index, memory.At());
-  return memory.ReadText(kTextUnits, sizeof(LVITEMW));
-}
-
-std::vector<Row> ReadRows(HANDLE process, HWND list) {
-  std::vector<Row> rows;
-  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const auto state = SendMessageW(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK);
-    rows.push_back({ItemText(process, list, i, 0), ItemText(process, list, i, 1), ItemText(process, list, i, 2),
-                    (state >> 12) == 2});
-  }
-  return rows;
-}
-
-// The open dialog's file-name field: the edit box at the bottom of the controls with id cmb13 (a
-// combo box, which Wine wraps in an extended combo box).
-HWND FileNameField(HWND dialog) {
-  HWND field = GetDlgItem(dialog, cmb13);
-  while (field != nullptr && testing::ClassOf(field) != L"Edit") field = GetWindow(field, GW_CHILD);
-  return field;
-}
+using testing::TemporaryFile;
 
 TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrasesChecked) {
   if (std::getenv("LEXIGLEAN_PROGRAM_EXE") == nullptr) GTEST_SKIP() << "LEXIGLEAN_PROGRAM_EXE is not set";
-  const TemporaryDocument document(L"lexiglean-phrases-" + std::to_wstring(GetCurrentProcessId()) + L".txt",
-                                   "We met the Bank of America team.\r\nVisit New York City Hall today\r\n");
+  const TemporaryFile document(L"lexiglean-phrases-" + std::to_wstring(GetCurrentProcessId()) + L".txt",
+                               "We met the Bank of America team.\r\nVisit New York City Hall today\r\n");
   Program program(testing::EnvironmentPath("LEXIGLEAN_PROGRAM_EXE"));
   ASSERT_TRUE(program.Started());
   HWND window = program.WaitForMainWindow();
@@ -112,7 +42,7 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
   PostMessageW(item(IDC_ADD_DOCUMENTS), BM_CLICK, 0, 0);
   HWND openDialog = program.WaitForOtherDialog();
   ASSERT_NE(openDialog, nullptr) << "no open dialog";
-  HWND fileName = FileNameField(openDialog);
+  HWND fileName = testing::FileNameField(openDialog);
   ASSERT_NE(fileName, nullptr) << "no file-name field in the open dialog";
   SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(document.Path().c_str()));
   PostMessageW(GetDlgItem(openDialog, IDOK), BM_CLICK, 0, 0);
@@ -132,8 +62,8 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
 
   // "Search &Phrases": the new phrases replace the list, all checked, without a box.
   EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_SEARCH_PHRASES)), std::vector<BoxSeen>{});
-  EXPECT_EQ(ReadRows(process, item(IDC_WORD_LIST)),
-            (std::vector<Row>{{L"Bank of America", L"", L"", true}, {L"Visit New York City", L"", L"", true}}));
+  EXPECT_EQ(testing::ReadListRows(process, item(IDC_WORD_LIST)),
+            (std::vector<ListRow>{{L"Bank of America", L"", L"", true}, {L"Visit New York City", L"", L"", true}}));
   HWND statusBar = FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr);
   ASSERT_NE(statusBar, nullptr);
   EXPECT_EQ(testing::StatusText(process, statusBar), L"  2 Items, 2 Checked");

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "documents/standin/child_process.h"
-#include "documents/standin/file_bytes.h"
+#include "platform/file_bytes.h"
 #include "documents/standin/line_ends.h"
 #include "documents/standin/office_location.h"
 #include "documents/standin/temp_directory.h"

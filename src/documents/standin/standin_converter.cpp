@@ -5,7 +5,7 @@
 #include "documents/standin/doc_reader.h"
 #include "documents/standin/document_kind.h"
 #include "documents/standin/docx_reader.h"
-#include "documents/standin/file_bytes.h"
+#include "platform/file_bytes.h"
 #include "documents/standin/pdf_reader.h"
 
 namespace lexiglean {

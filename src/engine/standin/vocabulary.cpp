@@ -2,8 +2,9 @@
 
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
+#include "platform/text.h"
 #include "platform/text_decoding.h"
-#include "engine/standin/word_list_format.h"
+#include "platform/word_list_file.h"
 
 namespace lexiglean::standin {
 namespace {
@@ -30,6 +31,11 @@ void AddWordListFile(const fs::path& path, std::unordered_set<std::u16string>& w
     line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
     words.insert(DecodeUtf8OrNarrow(line));
   }
+}
+
+StandinError DamagedCustomWords(const fs::path& path, std::u16string_view problem) {
+  return StandinError(E_FAIL, u"The custom words file \"" + PathText(path) + u"\" is damaged: " +
+                                  std::u16string(problem) + u". It is left as it is; repair or remove it.");
 }
 
 }  // namespace
@@ -62,12 +68,13 @@ Vocabulary::CustomWordSet& Vocabulary::Custom() {
     if (!userFolder_.empty()) {
       const fs::path path = CustomWordsPath();
       if (const std::optional<std::string> bytes = ReadFileIfPresent(path)) {
-        ParsedWordList parsed = ParseVersionedWordList(*bytes);
-        if (!parsed.problem.empty()) {
-          throw StandinError(E_FAIL, u"The custom words file \"" + PathText(path) + u"\" is damaged: " +
-                                         parsed.problem + u". It is left as it is; repair or remove it.");
+        // The stand-in writes this file as a versioned UTF-8 word list; anything else is not its own.
+        if (!IsValidUtf8(*bytes)) throw DamagedCustomWords(path, u"it is not UTF-8");
+        const WordListFile file = ReadWordListFile(*bytes);
+        if (!file.versioned && !bytes->empty()) {
+          throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
         }
-        for (const WordEntry& entry : parsed.entries) set.Add(entry);
+        for (const WordEntry& entry : file.entries) set.Add(entry);
       }
     }
     customWords_ = std::move(set);
@@ -86,7 +93,7 @@ std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& 
   CustomWordSet updated = Custom();
   std::vector<WordEntry> added;
   for (const WordEntry& entry : candidates) {
-    if (entry.written.empty() || StorageProblem(entry) || updated.pairs.contains(entry)) continue;
+    if (entry.written.empty() || VersionedWordListProblem(entry) || updated.pairs.contains(entry)) continue;
     if (entry.spoken.empty() && (BaseWords().contains(entry.written) || updated.writtenForms.contains(entry.written))) {
       continue;
     }

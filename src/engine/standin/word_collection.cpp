@@ -4,8 +4,8 @@
 
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
-#include "engine/standin/word_list_format.h"
 #include "platform/text.h"
+#include "platform/word_list_file.h"
 
 namespace lexiglean::standin {
 
@@ -60,9 +60,9 @@ void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t)
   ComCall(IID_IWordCollection, [&] {
     if (path.empty()) throw StandinError(E_INVALIDARG, u"No file name was given to save the words to.");
     for (const WordEntry& entry : entries_) {
-      if (const auto problem = StorageProblem(entry)) {
-        throw StandinError(E_INVALIDARG, u"The word \"" + entry.written + u"\" cannot be saved to a word-list file: " +
-                                             *problem + u".");
+      if (const auto problem = VersionedWordListProblem(entry)) {
+        throw StandinError(E_INVALIDARG, u"The entry \"" + entry.written + u"\" (spoken form \"" + entry.spoken +
+                                             u"\") cannot be saved to a word-list file: " + *problem + u".");
       }
     }
     const std::filesystem::path target(path);

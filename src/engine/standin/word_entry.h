@@ -4,13 +4,12 @@
 #include <functional>
 #include <string>
 
+#include "platform/word_list_file.h"
+
 namespace lexiglean::standin {
 
-struct WordEntry {
-  std::u16string written;
-  std::u16string spoken;
-  friend bool operator==(const WordEntry&, const WordEntry&) = default;
-};
+// The same pair a word-list file holds, so that collections and files share one type.
+using WordEntry = WordListFileEntry;
 
 struct WordEntryHash {
   std::size_t operator()(const WordEntry& entry) const {

@@ -146,7 +146,8 @@ std::optional<std::vector<std::u16string>> ScriptedWindow::NextFiles() {
   return std::move(result.paths);
 }
 
-std::optional<std::vector<std::u16string>> ScriptedWindow::OpenFilesDialog(const std::u16string&, bool) {
+std::optional<std::vector<std::u16string>> ScriptedWindow::OpenFilesDialog(const std::u16string&, bool,
+                                                                           const std::u16string&) {
   emit_("dialog: Open");
   return NextFiles();
 }

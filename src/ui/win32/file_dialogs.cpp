@@ -44,12 +44,14 @@ UINT_PTR CALLBACK OpenFilesHook(HWND hookDialog, UINT message, WPARAM, LPARAM lP
 }
 
 // Shows a common file dialog (show fills in its own fields and calls it) with the result in buffer,
-// opening it again with a larger buffer while the chosen names do not fit. Returns the offset of
-// the first file name, or nothing when the user cancels or the dialog fails.
+// which starts with initialName, opening it again with a larger buffer while the chosen names do not
+// fit. Returns the offset of the first file name, or nothing when the user cancels or the dialog fails.
 template <class Show>
 std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
-                                                std::vector<wchar_t>& buffer, Show&& show) {
-  buffer.assign(std::max<std::size_t>(initialCharacters, 2), L'\0');
+                                                std::wstring_view initialName, std::vector<wchar_t>& buffer,
+                                                Show&& show) {
+  buffer.assign(std::max<std::size_t>({initialCharacters, initialName.size() + 1, 2}), L'\0');
+  std::copy(initialName.begin(), initialName.end(), buffer.begin());
   for (;;) {
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
@@ -85,10 +87,13 @@ std::vector<std::u16string> SplitOpenFilesResult(std::wstring_view result, std::
 }
 
 std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::u16string_view filter,
-                                                               bool multiSelect, std::size_t initialCharacters) {
+                                                               bool multiSelect, std::size_t initialCharacters,
+                                                               std::u16string_view initialPath) {
   const std::wstring filterText = DialogFilter(filter);
+  const std::wstring initialName = Wide(initialPath);
   std::vector<wchar_t> buffer;
-  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, buffer, [&](OPENFILENAMEW& request) {
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, initialName, buffer,
+                                           [&](OPENFILENAMEW& request) {
     request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK |
                     OFN_ENABLESIZING | (multiSelect ? OFN_ALLOWMULTISELECT : 0);
     request.lpfnHook = OpenFilesHook;
@@ -105,7 +110,8 @@ std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view
   const std::wstring filterText = DialogFilter(filter);
   const std::wstring extension = Wide(defaultExtension);
   std::vector<wchar_t> buffer;
-  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, buffer, [&](OPENFILENAMEW& request) {
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, L"", buffer,
+                                           [&](OPENFILENAMEW& request) {
     request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     return GetSaveFileNameW(&request);

@@ -17,10 +17,11 @@ inline constexpr std::size_t kFileDialogBufferCharacters = 32768;
 
 // The open dialog, owned by owner: explorer style, files and their folder must exist, read-only box
 // hidden; several files when multiSelect. filter is a description and its patterns separated by a
-// NUL character. Full paths in the dialog's order; nothing when cancelled or failed.
+// NUL character. The file-name field starts with initialPath. Full paths in the dialog's order;
+// nothing when cancelled or failed.
 std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(
     HWND owner, std::u16string_view filter, bool multiSelect,
-    std::size_t initialCharacters = kFileDialogBufferCharacters);
+    std::size_t initialCharacters = kFileDialogBufferCharacters, std::u16string_view initialPath = {});
 
 // The save dialog, owned by owner: explorer style, folder must exist, asks before overwriting,
 // read-only box hidden; defaultExtension is appended to a name typed without one.

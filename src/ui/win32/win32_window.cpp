@@ -256,8 +256,9 @@ void Win32Window::SetFocusOnControl(int id) {
 }
 
 std::optional<std::vector<std::u16string>> Win32Window::OpenFilesDialog(const std::u16string& filter,
-                                                                        bool multiSelect) {
-  return ShowOpenFilesDialog(window_, filter, multiSelect);
+                                                                        bool multiSelect,
+                                                                        const std::u16string& initialPath) {
+  return ShowOpenFilesDialog(window_, filter, multiSelect, kFileDialogBufferCharacters, initialPath);
 }
 
 std::optional<std::u16string> Win32Window::SaveFileDialog(const std::u16string& filter,

@@ -55,7 +55,8 @@ class Win32Window final : public WindowPort {
   void ListSelect(int index) override;
   void ListEnsureVisible(int index) override;
 
-  std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter, bool multiSelect) override;
+  std::optional<std::vector<std::u16string>> OpenFilesDialog(const std::u16string& filter, bool multiSelect,
+                                                             const std::u16string& initialPath = u"") override;
   std::optional<std::u16string> SaveFileDialog(const std::u16string& filter,
                                                const std::u16string& defaultExtension) override;
   bool RunItemDialog(int dialogId, const ItemDialogFields& initial,

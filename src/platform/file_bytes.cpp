@@ -1,4 +1,4 @@
-#include "documents/standin/file_bytes.h"
+#include "platform/file_bytes.h"
 
 #include <fstream>
 #include <system_error>

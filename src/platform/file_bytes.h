@@ -1,5 +1,5 @@
 #pragma once
-// Whole-file and head-of-file reads, and the writing of the text file.
+// Whole-file and head-of-file reads, and writing a whole file.
 #include <cstddef>
 #include <filesystem>
 #include <optional>

@@ -1,0 +1,44 @@
+#pragma once
+// Word-list text files: one entry a line, written form, separator, spoken form. The versioned variant
+// starts with the line "@Version=Plato-UTF8" and separates with two backslashes; the plain variant has
+// no header and separates with one backslash. The import reads both; the stand-in recogniser writes
+// (and keeps its custom words in) the versioned one.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexiglean {
+
+inline constexpr std::u16string_view kVersionedWordListHeader = u"@Version=Plato-UTF8";
+
+struct WordListFileEntry {
+  std::u16string written;
+  std::u16string spoken;  // empty when the line has no separator
+  friend bool operator==(const WordListFileEntry&, const WordListFileEntry&) = default;
+};
+
+struct WordListFile {
+  bool versioned = false;
+  std::vector<WordListFileEntry> entries;
+};
+
+// Reads a word-list file from its bytes. The whole file is decoded first, one encoding for the whole
+// file (DecodeTextBytes: a byte-order mark decides and is not part of the first line; else valid UTF-8
+// is UTF-8, anything else the narrow code page), so that no line mixes encodings and no separator or
+// line end is found inside a character of UTF-16 or a double-byte code page. The text is split into
+// lines at line feeds, a carriage return before a line feed dropped, the last line with or without a
+// line end. A first line that is exactly the header makes the file
+// versioned. Each line is split at its first separator; a line without one is a written form with an
+// empty spoken form; a line with an empty written form is skipped; nothing is trimmed.
+WordListFile ReadWordListFile(std::string_view bytes);
+
+// The versioned variant: the header, then one line per entry; UTF-8, lines ended CR LF.
+std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entries);
+
+// Why the entry cannot be written to a versioned file so that it reads back the same (a line break,
+// an empty written form, a written form holding two backslashes in a row or ending in one, an unpaired
+// surrogate); nothing when it can.
+std::optional<std::u16string> VersionedWordListProblem(const WordListFileEntry& entry);
+
+}  // namespace lexiglean
