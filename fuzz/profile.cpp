@@ -3,12 +3,16 @@
 // then used as the program uses it: user details, custom words read and added, a word looked up, a
 // language model built. Whatever fails is reported as a COM error; a file is never lost: it stays as
 // it was, or (custom words, language model) it is replaced by one that keeps everything it held.
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/standin/language_model.h"
 #include "engine/standin/standin_recogniser.h"
-#include "engine/standin/word_list_format.h"
+#include "platform/text.h"
+#include "platform/word_list_file.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -58,17 +62,29 @@ void UseTheRecogniser(const fs::path& root, const fs::path& words, const fs::pat
   });
 }
 
+// The custom words a file holds as the stand-in reads them (each pair once); nothing for a file the
+// stand-in does not take as its own (not UTF-8, or not the versioned variant).
+std::optional<std::vector<WordListFileEntry>> StoredCustomWords(const std::string& bytes) {
+  if (!IsValidUtf8(bytes)) return std::nullopt;
+  const WordListFile file = ReadWordListFile(bytes);
+  if (!file.versioned && !bytes.empty()) return std::nullopt;
+  std::vector<WordListFileEntry> entries;
+  for (const WordListFileEntry& entry : file.entries) {
+    if (std::find(entries.begin(), entries.end(), entry) == entries.end()) entries.push_back(entry);
+  }
+  return entries;
+}
+
 // A replaced file keeps what it held.
 void RequireNothingLost(int file, const std::string& before, const std::string& after) {
   using fuzz::Require;
   if (before == after) return;
   Require(file == 2 || file == 3, "the user name and the vocabulary are never rewritten");
   if (file == 2) {
-    const auto old = standin::ParseVersionedWordList(before);
-    const auto now = standin::ParseVersionedWordList(after);
-    Require(old.problem.empty(), "a damaged custom-words file is never replaced");
-    Require(now.problem.empty() && now.entries.size() >= old.entries.size() &&
-                std::equal(old.entries.begin(), old.entries.end(), now.entries.begin()),
+    const auto old = StoredCustomWords(before);
+    const auto now = StoredCustomWords(after);
+    Require(old.has_value(), "a damaged custom-words file is never replaced");
+    Require(now.has_value() && now->size() >= old->size() && std::equal(old->begin(), old->end(), now->begin()),
             "the custom words keep every stored entry");
   } else {
     standin::LanguageModelCounts old, now;
