@@ -10,6 +10,7 @@
 #include "engine/engine_connection.h"
 #include "engine/voc_events.h"
 #include "harvest/search_phrases.h"
+#include "spoken/item_dialogs.h"
 
 namespace lexiglean {
 
@@ -39,8 +40,6 @@ class MainDialog {
   std::int32_t analysisTotal = 0;
 
  private:
-  // Runs one command under the handler that reports what it did not catch itself.
-  void Guarded(const std::function<void()>& command);
   void Dispatch(int id, int notificationCode);
   void ExitCommand(int id);
 
@@ -51,6 +50,9 @@ class MainDialog {
   CVocEvents events_;
   EngineConnection engine_;
   PhraseSearch phraseSearch_;
+  ItemEditor itemEditor_;
+  EditItemDialog editItemDialog_;
+  AddItemDialog addItemDialog_;
 };
 
 }  // namespace lexiglean

@@ -1,12 +1,8 @@
 #include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "engine/report_com_error.h"
-#include "engine/com_error.h"
-#include "platform/text.h"
 
 #include "ui/win32/win32_window.h"
-
-#include <new>
 
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/item_dialog.h"
@@ -29,14 +25,6 @@ constexpr ColumnLayout kWordListColumns[] = {
     {L"Spoken Form", 250, LVCFMT_LEFT},
     {L"", 20, LVCFMT_CENTER},
 };
-
-void ReportSafely(WindowPort& window, const ComError& error) {
-  try {
-    ReportComError(window, error);
-  } catch (...) {
-    // Nothing is left to tell the user with.
-  }
-}
 
 }  // namespace
 
@@ -102,19 +90,7 @@ INT_PTR Win32Window::OnWordListNotification(NMHDR& header) {
   }
 }
 
-void Win32Window::Forward(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const ComError& error) {
-    ReportSafely(*this, error);
-  } catch (const std::bad_alloc&) {
-    ReportSafely(*this, ComError(E_OUTOFMEMORY, Guid{}));
-  } catch (const std::exception& error) {
-    ReportSafely(*this, ComError(E_FAIL, Guid{}, Utf8ToUtf16(error.what())));
-  } catch (...) {
-    ReportSafely(*this, ComError(E_FAIL, Guid{}));
-  }
-}
+void Win32Window::Forward(const std::function<void()>& handler) { RunReportingErrors(*this, handler); }
 
 LRESULT Win32Window::ChangeWordList(UINT message, WPARAM wParam, LPARAM lParam) {
   ++programListChanges_;
