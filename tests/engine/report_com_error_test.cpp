@@ -43,5 +43,17 @@ TEST(ReportComErrorTest, WithNoTextAnywhereTheDescriptionIsUnknown) {
   EXPECT_EQ(window.TakeEvents(), (Events{"box: Error | Error: 0x80040202 - Unknown\\n", "answer: ok"}));
 }
 
+TEST(ReportComErrorTest, RunReportingErrorsShowsWhateverTheActionThrows) {
+  RecordingWindow window;
+  EXPECT_TRUE(RunReportingErrors(window, [] {}));
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw ComError(E_FAIL, GUID_NULL, u"own text"); }));
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw std::runtime_error("what it said"); }));
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw 42; }));
+  EXPECT_EQ(window.TakeEvents(),
+            (Events{"box: Error | Error: 0x80004005 - own text\\n", "answer: ok",
+                    "box: Error | Error: 0x80004005 - what it said\\n", "answer: ok",
+                    "box: Error | Error: 0x80004005 - Unspecified error\\n", "answer: ok"}));
+}
+
 }  // namespace
 }  // namespace lexiglean
