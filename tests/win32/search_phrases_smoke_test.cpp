@@ -21,7 +21,7 @@
 #include <dlgs.h>
 
 #include "driven_program.h"
-#include "remote_memory.h"
+#include "word_list_rows.h"
 
 namespace lexiglean {
 namespace {
@@ -29,7 +29,8 @@ namespace {
 using testing::Answer;
 using testing::BoxSeen;
 using testing::Program;
-using testing::RemoteMemory;
+using testing::ReadRows;
+using testing::Row;
 
 // A text file in the temporary folder, removed again at the end.
 class TemporaryDocument {
@@ -52,42 +53,6 @@ class TemporaryDocument {
  private:
   std::filesystem::path path_;
 };
-
-struct Row {
-  std::wstring written;
-  std::wstring spoken;
-  std::wstring marker;
-  bool checked = false;
-  bool operator==(const Row&) const = default;
-};
-
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << ::testing::PrintToString(row.written) << ", " << ::testing::PrintToString(row.spoken) << ", "
-       << ::testing::PrintToString(row.marker) << (row.checked ? ", checked" : ", unchecked");
-}
-
-std::wstring ItemText(HANDLE process, HWND list, int index, int column) {
-  constexpr std::size_t kTextUnits = 256;
-  RemoteMemory memory(process, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = reinterpret_cast<LPWSTR>(memory.At(sizeof(LVITEMW)));
-  item.cchTextMax = kTextUnits;
-  memory.Write(&item, sizeof(item));
-  SendMessageW(list, LVM_GETITEMTEXTW, index, memory.At());
-  return memory.ReadText(kTextUnits, sizeof(LVITEMW));
-}
-
-std::vector<Row> ReadRows(HANDLE process, HWND list) {
-  std::vector<Row> rows;
-  const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const auto state = SendMessageW(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK);
-    rows.push_back({ItemText(process, list, i, 0), ItemText(process, list, i, 1), ItemText(process, list, i, 2),
-                    (state >> 12) == 2});
-  }
-  return rows;
-}
 
 // The open dialog's file-name field: the edit box at the bottom of the controls with id cmb13 (a
 // combo box, which Wine wraps in an extended combo box).

@@ -228,7 +228,11 @@ void Win32Window::ListSelect(int index) {
 void Win32Window::ListEnsureVisible(int index) { SendToControl(IDC_WORD_LIST, LVM_ENSUREVISIBLE, index, FALSE); }
 
 void Win32Window::SetFocusOnControl(int id) {
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+  // The fields belong to the open item dialog; everything else to the main window.
+  const bool itemField = id == IDC_WRITTEN_FORM || id == IDC_SPOKEN_FORM;
+  HWND dialog = itemField ? itemDialog_ : window_;
+  if (dialog == nullptr) return;
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
 std::optional<std::vector<std::u16string>> Win32Window::OpenFilesDialog(const std::u16string& filter,
@@ -243,7 +247,7 @@ std::optional<std::u16string> Win32Window::SaveFileDialog(const std::u16string& 
 
 bool Win32Window::RunItemDialog(int dialogId, const ItemDialogFields& initial,
                                 const std::function<bool(const ItemDialogFields&)>& onOk) {
-  return ShowItemDialog(instance_, GetActiveWindow(), dialogId, initial, onOk);
+  return ShowItemDialog(instance_, GetActiveWindow(), dialogId, initial, onOk, itemDialog_);
 }
 
 }  // namespace lexiglean
