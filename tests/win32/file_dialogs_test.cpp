@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "descendant_window.h"
 #include "modal_steps.h"
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/wide_text.h"
@@ -18,6 +19,7 @@ namespace lexiglean {
 namespace {
 
 using namespace std::string_literals;
+using testing::FindDescendant;
 using testing::RunInNextModalLoop;
 
 const std::u16string kTextFilter = u"Text File (*.txt)\0*.txt"s;
@@ -57,27 +59,6 @@ void TypeAndConfirm(HWND dialog, const std::u16string& text) {
   SetWindowTextW(name, Wide(text).c_str());
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   PumpMessages();
-}
-
-// The first window of a class among the dialog's descendants (the file dialog object nests its
-// controls in the windows of its explorer browser).
-HWND FindDescendant(HWND parent, const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    HWND found = nullptr;
-  } search{className};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto& search = *reinterpret_cast<Search*>(data);
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 64);
-        if (std::wstring(name) != search.className || !IsWindowVisible(child)) return TRUE;
-        search.found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
 }
 
 TEST(FileDialogsTest, OpenDialogReturnsEverySelectedFileHoweverLongTheSelection) {

@@ -18,8 +18,8 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <dlgs.h>
 
+#include "descendant_window.h"
 #include "driven_program.h"
 #include "word_list_rows.h"
 
@@ -54,14 +54,6 @@ class TemporaryDocument {
   std::filesystem::path path_;
 };
 
-// The open dialog's file-name field: the edit box at the bottom of the controls with id cmb13 (a
-// combo box, which Wine wraps in an extended combo box).
-HWND FileNameField(HWND dialog) {
-  HWND field = GetDlgItem(dialog, cmb13);
-  while (field != nullptr && testing::ClassOf(field) != L"Edit") field = GetWindow(field, GW_CHILD);
-  return field;
-}
-
 TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrasesChecked) {
   if (std::getenv("LEXIGLEAN_PROGRAM_EXE") == nullptr) GTEST_SKIP() << "LEXIGLEAN_PROGRAM_EXE is not set";
   const TemporaryDocument document(L"lexiglean-phrases-" + std::to_wstring(GetCurrentProcessId()) + L".txt",
@@ -77,7 +69,7 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
   PostMessageW(item(IDC_ADD_DOCUMENTS), BM_CLICK, 0, 0);
   HWND openDialog = program.WaitForOtherDialog();
   ASSERT_NE(openDialog, nullptr) << "no open dialog";
-  HWND fileName = FileNameField(openDialog);
+  HWND fileName = testing::FindDescendant(openDialog, L"Edit");
   ASSERT_NE(fileName, nullptr) << "no file-name field in the open dialog";
   SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(document.Path().c_str()));
   PostMessageW(GetDlgItem(openDialog, IDOK), BM_CLICK, 0, 0);
