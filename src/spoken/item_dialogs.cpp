@@ -32,12 +32,14 @@ void ItemEditor::Run(int dialogId, ItemDialogMode mode, const ItemDialogFields& 
     RunReportingErrors(window_, [&] { close = ValidateAndStoreItem(fields, mode); });
     return close;
   });
-  window_.SetFocusOnControl(IDC_WORD_LIST);
   if (storedIndex_) {
+    window_.SetFocusOnControl(IDC_WORD_LIST);
     wordList_.select(*storedIndex_);
     wordList_.ensureVisible(*storedIndex_);
   } else {
+    // Cancel, Esc, the close box, or OK with both fields empty.
     wordList_.select(wordList_.selectedIndex());
+    window_.SetFocusOnControl(IDC_WORD_LIST);
   }
 }
 

@@ -139,7 +139,7 @@ TEST_F(ItemDialogsTest, ChecksInOrderStoreAndReselectAsTheTableSays) {
       {"Cancel re-selects the selected item", {apple, zorkChecked}, 1, IDC_ADD_ITEM, {},
        {kAddDialog, "focus: 1008"}, {"[x] Apple | apple", "[x] Zork | zork"}, 1},
       {"Cancel before any selection selects item 0", {apple, zorkChecked}, -1, IDC_ADD_ITEM, {},
-       {kAddDialog, "focus: 1008", "enabled: 1010 on"}, {"[x] Apple | apple", "[x] Zork | zork"}, 0},
+       {kAddDialog, "enabled: 1010 on", "focus: 1008"}, {"[x] Apple | apple", "[x] Zork | zork"}, 0},
       {"OK with both fields empty is Cancel", {apple, zorkChecked}, 1, IDC_EDIT_ITEM, {{u"", u""}},
        {kEditDialog, "focus: 1008"}, {"[x] Apple | apple", "[x] Zork | zork"}, 1},
   };
@@ -189,7 +189,7 @@ TEST(ItemDialogsComErrorTest, ARecogniserFailureIsShownTheDialogStaysOpenAndTheL
   window.QueueFields(Fields{u"Plum", u"plum"});
   dialog.OnCommand(IDC_ADD_ITEM, BN_CLICKED);
   const std::string box = "box: Error | Error: 0x80004003 - Invalid pointer\\n";
-  EXPECT_EQ(window.TakeEvents(), (Events{kAddDialog, box, "answer: ok", box, "answer: ok", "focus: 1008", "enabled: 1010 on"}));
+  EXPECT_EQ(window.TakeEvents(), (Events{kAddDialog, box, "answer: ok", box, "answer: ok", "enabled: 1010 on", "focus: 1008"}));
   EXPECT_EQ(RowTexts(window), std::vector<std::string>{"[x] Apple | apple"});
 }
 

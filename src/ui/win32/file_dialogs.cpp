@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
 #include <shobjidl.h>
 
@@ -37,12 +38,12 @@ std::size_t RetrySize(const std::vector<wchar_t>& buffer) {
   return std::max(asked + 1, buffer.size() * 2);
 }
 
-// Shows a common file dialog (show fills in its own fields and calls it) with the result in buffer,
-// opening it again with a larger buffer while the chosen names do not fit. Returns the offset of
-// the first file name, or nothing when the user cancels or the dialog fails.
+// Shows a classic file dialog (show fills in its own fields and calls it) with the result in buffer,
+// opening it again with a larger buffer while the chosen name does not fit. Returns false when the
+// user cancels or the dialog fails.
 template <class Show>
-std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
-                                                std::vector<wchar_t>& buffer, Show&& show) {
+bool RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
+                          std::vector<wchar_t>& buffer, Show&& show) {
   buffer.assign(std::max<std::size_t>(initialCharacters, 2), L'\0');
   for (;;) {
     OPENFILENAMEW request{};
@@ -52,8 +53,8 @@ std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& 
     request.nFilterIndex = 1;
     request.lpstrFile = buffer.data();
     request.nMaxFile = static_cast<DWORD>(buffer.size());
-    if (show(request)) return request.nFileOffset;
-    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
+    if (show(request)) return true;
+    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return false;
     buffer.assign(RetrySize(buffer), L'\0');
   }
 }
@@ -74,15 +75,16 @@ std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::
   for (std::size_t i = 0; i + 1 < filterTexts.size(); i += 2) {
     filterSpecs.push_back({filterTexts[i].c_str(), filterTexts[i + 1].c_str()});
   }
+  if (!filterSpecs.empty() &&
+      (FAILED(dialog->SetFileTypes(static_cast<UINT>(filterSpecs.size()), filterSpecs.data())) ||
+       FAILED(dialog->SetFileTypeIndex(1)))) {
+    return std::nullopt;
+  }
   FILEOPENDIALOGOPTIONS options = 0;
   dialog->GetOptions(&options);
   options |= FOS_FORCEFILESYSTEM | FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST;
   if (multiSelect) options |= FOS_ALLOWMULTISELECT;
-  if (FAILED(dialog->SetOptions(options)) ||
-      FAILED(dialog->SetFileTypes(static_cast<UINT>(filterSpecs.size()), filterSpecs.data())) ||
-      FAILED(dialog->SetFileTypeIndex(1)) || FAILED(dialog->Show(owner))) {
-    return std::nullopt;  // cancelled or failed
-  }
+  if (FAILED(dialog->SetOptions(options)) || FAILED(dialog->Show(owner))) return std::nullopt;  // cancelled or failed
   ComRef<IShellItemArray> chosen;
   DWORD count = 0;
   if (FAILED(dialog->GetResults(chosen.out())) || FAILED(chosen.get()->GetCount(&count))) return std::nullopt;
@@ -92,8 +94,8 @@ std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::
     if (FAILED(chosen.get()->GetItemAt(i, item.out()))) return std::nullopt;
     wchar_t* path = nullptr;
     if (FAILED(item.get()->GetDisplayName(SIGDN_FILESYSPATH, &path))) return std::nullopt;
+    const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> ownedPath(path, CoTaskMemFree);
     paths.push_back(FromWide(path));
-    CoTaskMemFree(path);
   }
   return paths;
 }
