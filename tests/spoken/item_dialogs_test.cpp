@@ -188,8 +188,14 @@ TEST(ItemDialogsComErrorTest, ARecogniserFailureIsShownTheDialogStaysOpenAndTheL
   window.QueueFields(Fields{u"Pear", u"pear"});
   window.QueueFields(Fields{u"Plum", u"plum"});
   dialog.OnCommand(IDC_ADD_ITEM, BN_CLICKED);
-  const std::string box = "box: Error | Error: 0x80004003 - Invalid pointer\\n";
-  EXPECT_EQ(window.TakeEvents(), (Events{kAddDialog, box, "answer: ok", box, "answer: ok", "enabled: 1010 on", "focus: 1008"}));
+  Events events = window.TakeEvents();
+  ASSERT_EQ(events.size(), 7u);
+  // The description is the system's text for E_POINTER, where it has one.
+  for (const std::size_t box : {1, 3}) {
+    EXPECT_EQ(events[box].rfind("box: Error | Error: 0x80004003 - ", 0), 0u) << events[box];
+    events[box] = "box";
+  }
+  EXPECT_EQ(events, (Events{kAddDialog, "box", "answer: ok", "box", "answer: ok", "enabled: 1010 on", "focus: 1008"}));
   EXPECT_EQ(RowTexts(window), std::vector<std::string>{"[x] Apple | apple"});
 }
 
