@@ -13,7 +13,6 @@ namespace lexiglean {
 namespace {
 
 struct ScriptLine {
-  int number = 0;
   std::string text;  // the command as written, without blanks around it or a comment after it
   std::vector<std::string> words;
 };
@@ -205,7 +204,7 @@ int RunScript(std::string_view script, MainDialogServices services, const Script
     const std::size_t end = std::min(script.find('\n', start), script.size());
     ++number;
     try {
-      ScriptLine line{number, {}, {}};
+      ScriptLine line;
       line.words = SplitWords(script.substr(start, end - start), line.text);
       if (!line.words.empty()) {
         CheckCommand(line);
