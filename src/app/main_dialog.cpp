@@ -1,34 +1,20 @@
 #include "app/main_dialog.h"
 
-#include <new>
-
 #include "window/control_ids.h"
 #include "engine/report_com_error.h"
 #include "documents/word_processor.h"
-#include "platform/text.h"
 
 namespace lexiglean {
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
     : window_(window), services_(services), wordList_(window), documents_(window), events_(window), engine_(window, services.recogniser, events_),
       phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor),
       wordListFiles_(window, wordList_, engine_),
-      customWords_(window, wordList_, engine_, [this] { ClearAll(); }) {}
-
-void MainDialog::Guarded(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const ComError& error) {
-    ReportComError(window_, error);
-  } catch (const std::bad_alloc&) {
-    ReportComError(window_, ComError(E_OUTOFMEMORY, GUID_NULL));
-  } catch (const std::exception& error) {
-    ReportComError(window_, ComError(E_FAIL, GUID_NULL, Utf8ToUtf16(error.what())));
-  }
-}
+      customWords_(window, wordList_, engine_, [this] { ClearAll(); }),
+      itemEditor_(window, wordList_, engine_), editItemDialog_(itemEditor_), addItemDialog_(itemEditor_) {}
 
 void MainDialog::OnInitDialog() {
   window_.SetUpWindowIcon();
-  Guarded([&] {
+  RunReportingErrors(window_, [&] {
     try {
       engine_.ConnectEngine();
     } catch (...) {
@@ -50,7 +36,7 @@ void MainDialog::OnInitDialog() {
 }
 
 void MainDialog::OnCommand(int id, int notificationCode) {
-  Guarded([&] { Dispatch(id, notificationCode); });
+  RunReportingErrors(window_, [&] { Dispatch(id, notificationCode); });
 }
 
 void MainDialog::Dispatch(int id, int notificationCode) {
@@ -64,6 +50,8 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_ADD_DOCUMENTS: return documents_.AddDocuments();
     case IDC_REMOVE_DOCUMENT: return documents_.RemoveSelectedDocument();
     case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
+    case IDC_EDIT_ITEM: return editItemDialog_.Run();
+    case IDC_ADD_ITEM: return addItemDialog_.Run();
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL: return ClearAll();
     case IDC_FROM_TXT_FILE: return wordListFiles_.ImportFromTextFile();
@@ -91,11 +79,11 @@ void MainDialog::ExitCommand(int id) {
 }
 
 void MainDialog::OnListItemSelected(std::int32_t index) {
-  Guarded([&] { wordList_.onUserSelected(index); });
+  RunReportingErrors(window_, [&] { wordList_.onUserSelected(index); });
 }
 
 void MainDialog::OnListItemChecked(std::int32_t index, bool checked) {
-  Guarded([&] { wordList_.onUserChecked(index, checked); });
+  RunReportingErrors(window_, [&] { wordList_.onUserChecked(index, checked); });
 }
 
 }  // namespace lexiglean

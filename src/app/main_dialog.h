@@ -12,6 +12,7 @@
 #include "exchange/custom_words_commands.h"
 #include "exchange/word_list_file_commands.h"
 #include "harvest/search_phrases.h"
+#include "spoken/item_dialogs.h"
 
 namespace lexiglean {
 
@@ -41,8 +42,6 @@ class MainDialog {
   std::int32_t analysisTotal = 0;
 
  private:
-  // Runs one command under the handler that reports what it did not catch itself.
-  void Guarded(const std::function<void()>& command);
   void Dispatch(int id, int notificationCode);
   void ExitCommand(int id);
   // "C&lear All": the word list, its counts and analysisTotal back to zero (Get Custom Words too).
@@ -57,6 +56,9 @@ class MainDialog {
   PhraseSearch phraseSearch_;
   WordListFileCommands wordListFiles_;
   CustomWordsCommands customWords_;
+  ItemEditor itemEditor_;
+  EditItemDialog editItemDialog_;
+  AddItemDialog addItemDialog_;
 };
 
 }  // namespace lexiglean

@@ -1,5 +1,8 @@
 #include "engine/report_com_error.h"
 
+#include <exception>
+#include <new>
+
 #include "window/control_ids.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
@@ -28,6 +31,30 @@ void ReportComError(WindowPort& window, const ComError& error) {
   if (description.empty()) description = u"Unknown";
   window.MessageBox(false, u"Error: 0x" + HexText(static_cast<std::uint32_t>(error.Error())) + u" - " + description + u"\n",
                     u"Error", MB_OK);
+}
+
+bool RunReportingErrors(WindowPort& window, const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (...) {
+    try {
+      try {
+        throw;
+      } catch (const ComError& error) {
+        ReportComError(window, error);
+      } catch (const std::bad_alloc&) {
+        ReportComError(window, ComError(E_OUTOFMEMORY, GUID_NULL));
+      } catch (const std::exception& error) {
+        ReportComError(window, ComError(E_FAIL, GUID_NULL, Utf8ToUtf16(error.what())));
+      } catch (...) {
+        ReportComError(window, ComError(E_FAIL, GUID_NULL));
+      }
+    } catch (...) {
+      // Nothing is left to tell the user with.
+    }
+    return false;
+  }
 }
 
 }  // namespace lexiglean

@@ -27,6 +27,12 @@ inline constexpr int IDC_SEARCH_WORDS = 1032;
 inline constexpr int IDC_FROM_TXT_FILE = 1033;
 inline constexpr int IDC_CHECK_FIRST_WORD = 1034;
 
+// Item dialogs 102 (edit) and 103 (add), and their fields.
+inline constexpr int IDD_EDIT_ITEM = 102;
+inline constexpr int IDD_ADD_ITEM = 103;
+inline constexpr int IDC_WRITTEN_FORM = 1015;
+inline constexpr int IDC_SPOKEN_FORM = 1017;
+
 // Dialog commands and message-box answers.
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;

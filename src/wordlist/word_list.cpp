@@ -108,6 +108,8 @@ void WordList::clear() {
 }
 
 void WordList::select(std::int32_t index) {
+  // An index the list has outgrown names nothing to select.
+  if (index < 0 || index >= count()) return;
   window_.ListSelect(index);
   onUserSelected(index);
 }

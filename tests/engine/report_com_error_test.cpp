@@ -43,5 +43,20 @@ TEST(ReportComErrorTest, WithNoTextAnywhereTheDescriptionIsUnknown) {
   EXPECT_EQ(window.TakeEvents(), (Events{"box: Error | Error: 0x80040202 - Unknown\\n", "answer: ok"}));
 }
 
+TEST(ReportComErrorTest, RunReportingErrorsShowsWhateverTheActionThrows) {
+  RecordingWindow window;
+  EXPECT_TRUE(RunReportingErrors(window, [] {}));
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw ComError(E_FAIL, GUID_NULL, u"own text"); }));
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw std::runtime_error("what it said"); }));
+  EXPECT_EQ(window.TakeEvents(),
+            (Events{"box: Error | Error: 0x80004005 - own text\\n", "answer: ok",
+                    "box: Error | Error: 0x80004005 - what it said\\n", "answer: ok"}));
+  // Anything else is E_FAIL with the system's text for it.
+  EXPECT_FALSE(RunReportingErrors(window, [] { throw 42; }));
+  const Events events = window.TakeEvents();
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0].rfind("box: Error | Error: 0x80004005 - ", 0), 0u) << events[0];
+}
+
 }  // namespace
 }  // namespace lexiglean

@@ -36,11 +36,22 @@ TEST(ScriptRunnerTest, MalformedScriptsExitTwoNamingTheLineAndRunNothing) {
     EXPECT_EQ(run.status, 2) << script;
     EXPECT_EQ(run.errors, Lines{error}) << script;
   }
-  // Lines that only fail while running stop the run there.
-  const ScriptRun run = RunText("click 1005\nselect-item 0\nclick 1005\n");
+  // The whole script is checked first: a fault on a late line runs none of the earlier ones.
+  const ScriptRun run = RunText("click 1005\ndump\ncheck-item 0 maybe\n");
   EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(run.errors, Lines{"line 2: no list row 0"});
-  EXPECT_EQ(run.events, (Lines{"status: Word version unknown", "status:   0 Items, 0 Checked"}));
+  EXPECT_EQ(run.errors, Lines{"line 3: check-item takes on or off"});
+  EXPECT_EQ(run.events, Lines{});
+}
+
+TEST(ScriptRunnerTest, WhatAPersonCannotDoIsIgnoredAndTheRunGoesOn) {
+  // "&Edit Item" starts disabled, " Cap Sensitive" hidden; the list is empty and the document list
+  // holds only its heading.
+  const ScriptRun run = RunText(
+      "click 1010\n  click  1025   # hidden\nselect-item 0\ncheck-item 2 on\nselect-document 1\nclick 1005\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.events, (Lines{"status: Word version unknown", "ignored: click 1010", "ignored: click  1025",
+                               "ignored: select-item 0", "ignored: check-item 2 on", "ignored: select-document 1",
+                               "status:   0 Items, 0 Checked"}));
 }
 
 TEST(ScriptRunnerTest, QuotedArgumentsKeepBlanksAndEscapes) {

@@ -2,6 +2,8 @@
 
 #include "driven_program.h"
 
+#include "descendant_window.h"
+
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -96,11 +98,7 @@ std::vector<ListRow> ReadListRows(HANDLE process, HWND list) {
   return rows;
 }
 
-HWND FileNameField(HWND dialog) {
-  HWND field = GetDlgItem(dialog, cmb13);
-  while (field != nullptr && ClassOf(field) != L"Edit") field = GetWindow(field, GW_CHILD);
-  return field;
-}
+HWND FileNameField(HWND dialog) { return FindDescendant(dialog, L"Edit"); }
 
 TemporaryFile::TemporaryFile(const std::wstring& name, const std::string& content) {
   std::wstring folder(GetTempPathW(0, nullptr), L'\0');
@@ -129,14 +127,18 @@ BoxSeen Answer(HWND box, int button) {
 }
 
 void OfferScreenshot(HWND window, const char* name) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  OfferScreenshot(window, frame, name);
+}
+
+void OfferScreenshot(HWND window, const RECT& area, const char* name) {
   const std::wstring done = EnvironmentPath("LEXIGLEAN_SCREENSHOT_DONE");
   if (done.empty()) return;
   DeleteFileW(done.c_str());
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT frame{};
-  GetWindowRect(window, &frame);
-  std::printf("lexiglean-screenshot %s %ld %ld %ld %ld\n", name, frame.left, frame.top, frame.right - frame.left,
-              frame.bottom - frame.top);
+  std::printf("lexiglean-screenshot %s %ld %ld %ld %ld\n", name, area.left, area.top, area.right - area.left,
+              area.bottom - area.top);
   std::fflush(stdout);
   for (DWORD waited = 0; waited < kPatienceMs && GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES;
        waited += 100) {

@@ -73,6 +73,8 @@ BoxSeen Answer(HWND box, int button);
 // When LEXIGLEAN_SCREENSHOT_DONE names a file, prints "lexiglean-screenshot NAME X Y WIDTH HEIGHT"
 // for the window and waits until run-smoke-test.sh has taken NAME.png and made that file.
 void OfferScreenshot(HWND window, const char* name);
+// The same for an area of the screen, after window (and its controls) has been redrawn.
+void OfferScreenshot(HWND window, const RECT& area, const char* name);
 
 // One run of a program; ended by force if a test leaves it running.
 class Program {

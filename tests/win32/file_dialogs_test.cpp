@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "descendant_window.h"
 #include "modal_steps.h"
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/wide_text.h"
@@ -18,6 +19,7 @@ namespace lexiglean {
 namespace {
 
 using namespace std::string_literals;
+using testing::FindDescendant;
 using testing::RunInNextModalLoop;
 
 const std::u16string kTextFilter = u"Text File (*.txt)\0*.txt"s;
@@ -67,12 +69,17 @@ TEST(FileDialogsTest, OpenDialogReturnsEverySelectedFileHoweverLongTheSelection)
     std::ofstream(folder.path() / name) << "text";
     expected.push_back((folder.path() / name).u16string());
   }
+  std::ofstream(folder.path() / "not-offered.rtf") << "rtf";
   RunInNextModalLoop([&] {
     HWND dialog = GetActiveWindow();
-    TypeAndConfirm(dialog, folder.Text());  // opens the folder
-    HWND view = FindWindowExW(FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr), nullptr, WC_LISTVIEWW, nullptr);
+    // The file name field opens the folder typed into it.
+    SetWindowTextW(FindDescendant(dialog, L"Edit"), Wide(folder.Text()).c_str());
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PumpMessages();
+    HWND view = FindDescendant(dialog, WC_LISTVIEWW);
+    // The filter offers the 40 text files only.
     if (SendMessageW(view, LVM_GETITEMCOUNT, 0, 0) != 40) {
-      ADD_FAILURE() << "the dialog does not show the folder's 40 files";
+      ADD_FAILURE() << "the dialog does not show the folder's 40 text files";
       SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
       return;
     }
@@ -83,11 +90,15 @@ TEST(FileDialogsTest, OpenDialogReturnsEverySelectedFileHoweverLongTheSelection)
     PumpMessages();
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
   });
-  // Room for far fewer characters than the selection needs.
-  auto paths = ShowOpenFilesDialog(nullptr, kTextFilter, true, 64);
+  auto paths = ShowOpenFilesDialog(nullptr, kTextFilter, true);
   ASSERT_TRUE(paths.has_value());
   std::sort(paths->begin(), paths->end());
   EXPECT_EQ(*paths, expected);
+}
+
+TEST(FileDialogsTest, CancellingTheOpenDialogGivesNothing) {
+  RunInNextModalLoop([] { SendMessageW(GetActiveWindow(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+  EXPECT_FALSE(ShowOpenFilesDialog(nullptr, kTextFilter, false).has_value());
 }
 
 TEST(FileDialogsTest, SaveDialogOpensAgainWithTheRoomItAskedFor) {
@@ -101,16 +112,6 @@ TEST(FileDialogsTest, SaveDialogOpensAgainWithTheRoomItAskedFor) {
   const auto path = ShowSaveFileDialog(nullptr, kTextFilter, u"txt", 16);
   ASSERT_TRUE(path.has_value());
   EXPECT_EQ(*path, typed + u".txt");
-}
-
-TEST(FileDialogsTest, ResultIsSplitIntoFolderAndNamesOrTakenWhole) {
-  const std::wstring several = L"C:\\docs\0a.txt\0b.docx\0\0"s;
-  EXPECT_EQ(SplitOpenFilesResult(several, 8), (std::vector<std::u16string>{u"C:\\docs\\a.txt", u"C:\\docs\\b.docx"}));
-  // At a drive's root the folder already ends in a separator.
-  const std::wstring atRoot = L"C:\\\0a.txt\0b.txt\0\0"s;
-  EXPECT_EQ(SplitOpenFilesResult(atRoot, 4), (std::vector<std::u16string>{u"C:\\a.txt", u"C:\\b.txt"}));
-  const std::wstring one = L"C:\\docs\\only.rtf\0\0"s;
-  EXPECT_EQ(SplitOpenFilesResult(one, 8), std::vector<std::u16string>{u"C:\\docs\\only.rtf"});
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ take_screenshot() {  # name x y width height
 }
 
 carriage_return=$(printf '\r')
-# (set -e holds inside the braces too: the status is caught so that it always reaches the loop.)
+# The status is taken with "||": under "set -e" a failing program would otherwise end the group before
+# it reports, and the run would count as passed.
 { status=0; "$WINE" "$test_program" 2>&1 || status=$?; echo "lexiglean-exit-status $status"; } | while IFS= read -r line; do
   line=${line%"$carriage_return"}
   case "$line" in

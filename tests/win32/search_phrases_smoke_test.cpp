@@ -44,6 +44,7 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
   ASSERT_NE(openDialog, nullptr) << "no open dialog";
   HWND fileName = testing::FileNameField(openDialog);
   ASSERT_NE(fileName, nullptr) << "no file-name field in the open dialog";
+  testing::OfferScreenshot(openDialog, "open-documents");
   SendMessageW(fileName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(document.Path().c_str()));
   PostMessageW(GetDlgItem(openDialog, IDOK), BM_CLICK, 0, 0);
   HWND addedBox = program.WaitForOtherDialog(openDialog);

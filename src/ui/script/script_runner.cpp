@@ -13,7 +13,7 @@ namespace lexiglean {
 namespace {
 
 struct ScriptLine {
-  int number = 0;
+  std::string text;  // the command as written, without blanks around it or a comment after it
   std::vector<std::string> words;
 };
 
@@ -21,13 +21,20 @@ struct MalformedScript : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Splits a line into words; nothing for a blank or comment line.
-std::vector<std::string> SplitWords(std::string_view line) {
+// Splits a line into words; nothing for a blank or comment line. text receives the part of the line
+// that holds the words.
+std::vector<std::string> SplitWords(std::string_view line, std::string& text) {
   std::vector<std::string> words;
   std::size_t i = 0;
+  std::size_t first = std::string_view::npos;
+  std::size_t last = 0;
   while (true) {
     while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
-    if (i == line.size() || line[i] == '#') return words;
+    if (i == line.size() || line[i] == '#') {
+      if (!words.empty()) text = line.substr(first, last - first);
+      return words;
+    }
+    if (first == std::string_view::npos) first = i;
     std::string word;
     if (line[i] == '"') {
       ++i;
@@ -59,6 +66,7 @@ std::vector<std::string> SplitWords(std::string_view line) {
       while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r') word.push_back(line[i++]);
     }
     words.push_back(std::move(word));
+    last = i;
   }
 }
 
@@ -87,23 +95,48 @@ bool IsQueueCommand(const std::string& command) {
   return command == "answer" || command == "files" || command == "fields";
 }
 
+// Checks a command and its arguments, so that a malformed script is refused before anything runs.
+void CheckCommand(const ScriptLine& line) {
+  const std::string& command = line.words[0];
+  if (command == "click" || command == "select-document" || command == "select-item") {
+    ExpectArguments(line, 1);
+    ParseNumber(line.words[1]);
+  } else if (command == "answer") {
+    ExpectArguments(line, 1);
+    ParseAnswer(line.words[1]);
+  } else if (command == "files") {
+    if (line.words.size() < 2) throw MalformedScript("files takes paths or cancel");
+  } else if (command == "fields") {
+    if (line.words.size() != 2 || line.words[1] != "cancel") ExpectArguments(line, 2);
+  } else if (command == "check-item") {
+    ExpectArguments(line, 2);
+    ParseNumber(line.words[1]);
+    if (line.words[2] != "on" && line.words[2] != "off") throw MalformedScript("check-item takes on or off");
+  } else if (command == "dump") {
+    ExpectArguments(line, 0);
+  } else {
+    throw MalformedScript("unknown command " + command);
+  }
+}
+
 class ScriptSession {
  public:
   ScriptSession(MainDialogServices services, const ScriptOutput& output)
-      : window_(output.event), dialog_(window_, services) {}
+      : output_(output), window_(output.event), dialog_(window_, services) {}
 
+  // Runs one checked command. What a person could not do (a click on a disabled or hidden control,
+  // a row or entry that does not exist) runs nothing and is reported as ignored.
   void Execute(const ScriptLine& line) {
     const std::string& command = line.words[0];
     if (!initialised_ && !IsQueueCommand(command)) Initialise();
     if (window_.Ended()) return;
     if (command == "click") {
-      ExpectArguments(line, 1);
-      dialog_.OnCommand(ParseNumber(line.words[1]), BN_CLICKED);
+      const int id = ParseNumber(line.words[1]);
+      if (!window_.IsControlEnabled(id) || !window_.IsControlVisible(id)) return Ignore(line);
+      dialog_.OnCommand(id, BN_CLICKED);
     } else if (command == "answer") {
-      ExpectArguments(line, 1);
       window_.QueueAnswer(ParseAnswer(line.words[1]));
     } else if (command == "files") {
-      if (line.words.size() < 2) throw MalformedScript("files takes paths or cancel");
       if (line.words.size() == 2 && line.words[1] == "cancel") {
         window_.QueueFilesCancel();
       } else {
@@ -112,36 +145,30 @@ class ScriptSession {
         window_.QueueFiles(std::move(paths));
       }
     } else if (command == "fields") {
-      if (line.words.size() == 2 && line.words[1] == "cancel") {
+      if (line.words.size() == 2) {
         window_.QueueFields(std::nullopt);
       } else {
-        ExpectArguments(line, 2);
         window_.QueueFields(ItemDialogFields{Utf8ToUtf16(line.words[1]), Utf8ToUtf16(line.words[2])});
       }
     } else if (command == "select-document") {
-      ExpectArguments(line, 1);
       const int index = ParseNumber(line.words[1]);
-      if (index < 0 || index >= window_.ComboGetCount()) throw MalformedScript("no document entry " + line.words[1]);
+      if (index < 0 || index >= window_.ComboGetCount()) return Ignore(line);
       window_.UserSelectsDocument(index);
       dialog_.OnCommand(IDC_DOCUMENT_LIST, CBN_SELCHANGE);
     } else if (command == "select-item") {
-      ExpectArguments(line, 1);
-      const int index = RowIndex(line.words[1]);
+      const int index = ParseNumber(line.words[1]);
+      if (!IsRow(index)) return Ignore(line);
       window_.UserSelectsRow(index);
       dialog_.OnListItemSelected(index);
     } else if (command == "check-item") {
-      ExpectArguments(line, 2);
-      const int index = RowIndex(line.words[1]);
-      if (line.words[2] != "on" && line.words[2] != "off") throw MalformedScript("check-item takes on or off");
+      const int index = ParseNumber(line.words[1]);
+      if (!IsRow(index)) return Ignore(line);
       const bool checked = line.words[2] == "on";
       if (window_.Rows()[index].checked == checked) return;  // a click that changes nothing reports nothing
       window_.UserChecksRow(index, checked);
       dialog_.OnListItemChecked(index, checked);
-    } else if (command == "dump") {
-      ExpectArguments(line, 0);
-      window_.Dump();
     } else {
-      throw MalformedScript("unknown command " + command);
+      window_.Dump();
     }
   }
 
@@ -157,12 +184,10 @@ class ScriptSession {
     endedByProgram_ = window_.Ended();
   }
 
-  int RowIndex(const std::string& word) const {
-    const int index = ParseNumber(word);
-    if (index < 0 || index >= static_cast<int>(window_.Rows().size())) throw MalformedScript("no list row " + word);
-    return index;
-  }
+  bool IsRow(int index) const { return index >= 0 && index < static_cast<int>(window_.Rows().size()); }
+  void Ignore(const ScriptLine& line) { output_.event("ignored: " + line.text); }
 
+  const ScriptOutput& output_;
   ScriptedWindow window_;
   MainDialog dialog_;
   bool initialised_ = false;
@@ -179,8 +204,12 @@ int RunScript(std::string_view script, MainDialogServices services, const Script
     const std::size_t end = std::min(script.find('\n', start), script.size());
     ++number;
     try {
-      auto words = SplitWords(script.substr(start, end - start));
-      if (!words.empty()) lines.push_back({number, std::move(words)});
+      ScriptLine line;
+      line.words = SplitWords(script.substr(start, end - start), line.text);
+      if (!line.words.empty()) {
+        CheckCommand(line);
+        lines.push_back(std::move(line));
+      }
     } catch (const MalformedScript& error) {
       output.error("line " + std::to_string(number) + ": " + error.what());
       return 2;
@@ -188,14 +217,7 @@ int RunScript(std::string_view script, MainDialogServices services, const Script
     start = end + 1;
   }
   ScriptSession session(services, output);
-  for (const ScriptLine& line : lines) {
-    try {
-      session.Execute(line);
-    } catch (const MalformedScript& error) {
-      output.error("line " + std::to_string(line.number) + ": " + error.what());
-      return 2;
-    }
-  }
+  for (const ScriptLine& line : lines) session.Execute(line);
   return session.Finish();
 }
 

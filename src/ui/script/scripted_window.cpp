@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "window/control_ids.h"
+#include "platform/case_insensitive.h"
 #include "platform/text.h"
 
 namespace lexiglean {
 namespace {
-
-char16_t LowerAscii(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c; }
-
-bool EqualIgnoringCase(const std::u16string& a, const std::u16string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return LowerAscii(x) == LowerAscii(y); });
-}
 
 std::string AnswerWord(int answer) {
   switch (answer) {
@@ -47,6 +41,7 @@ ScriptedWindow::ScriptedWindow(std::function<void(const std::string&)> emit) : e
   enabled_[IDC_REMOVE_DOCUMENT] = false;
   enabled_[IDC_EDIT_ITEM] = false;
   enabled_[IDC_CHECK_FIRST_WORD] = false;
+  hidden_.insert(IDC_CAP_SENSITIVE);
 }
 
 void ScriptedWindow::UserSelectsRow(int index) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,8 @@ class ScriptedWindow : public WindowPort {
   void EnableControl(int id, bool enabled) override;
   void SetFocusOnControl(int id) override { emit_("focus: " + std::to_string(id)); }
   bool IsControlEnabled(int id) const override;
+  // Hidden controls: those the dialog template hides (the program shows none of them).
+  bool IsControlVisible(int id) const { return hidden_.count(id) == 0; }
   bool IsButtonChecked(int id) const override;
   void SetControlText(int id, const std::u16string& text) override;
   void EndDialog(int result) override;
@@ -96,6 +99,7 @@ class ScriptedWindow : public WindowPort {
   std::deque<FileDialogResult> files_;
   std::deque<std::optional<ItemDialogFields>> fields_;
   std::map<int, bool> enabled_;
+  std::set<int> hidden_;
   mutable std::map<int, std::u16string> texts_;
   std::u16string status_;
   std::optional<int> endResult_;

@@ -2,13 +2,29 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 
+#include <shobjidl.h>
+
+#include "documents/word/com_apartment.h"
+#include "documents/word/com_ref.h"
 #include "ui/win32/wide_text.h"
 
 namespace lexiglean {
 namespace {
 
-// The filter as the dialog reads it: pairs of NUL-ended texts, ended by an empty text.
+// The filter's descriptions and patterns in turn (they are separated by NUL characters).
+std::vector<std::wstring> FilterTexts(std::u16string_view filter) {
+  std::vector<std::wstring> texts;
+  for (std::size_t start = 0; start < filter.size();) {
+    const std::size_t end = std::min(filter.find(u'\0', start), filter.size());
+    texts.push_back(Wide(filter.substr(start, end - start)));
+    start = end + 1;
+  }
+  return texts;
+}
+
+// The filter as the classic dialogs read it: pairs of NUL-ended texts, ended by an empty text.
 std::wstring DialogFilter(std::u16string_view filter) {
   std::wstring text = Wide(filter);
   if (text.empty() || text.back() != L'\0') text.push_back(L'\0');
@@ -22,36 +38,13 @@ std::size_t RetrySize(const std::vector<wchar_t>& buffer) {
   return std::max(asked + 1, buffer.size() * 2);
 }
 
-// Hook of the open dialog: when the selection changes, grows the result buffer (passed in
-// lCustData) to hold the folder and every chosen name, before the user can press Open.
-UINT_PTR CALLBACK OpenFilesHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
-  if (message != WM_NOTIFY) return 0;
-  const auto& notify = *reinterpret_cast<const OFNOTIFYW*>(lParam);
-  if (notify.hdr.code != CDN_SELCHANGE) return 0;
-  HWND dialog = GetParent(hookDialog);
-  const auto folder = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(dialog, CDM_GETFOLDERPATH, 0, 0)));
-  const auto names = static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(dialog, CDM_GETSPEC, 0, 0)));
-  // The quoted names shrink to NUL-ended ones; folder, names and two terminators always fit.
-  const std::size_t needed = folder + names + 2;
-  OPENFILENAMEW& request = *notify.lpOFN;
-  auto& buffer = *reinterpret_cast<std::vector<wchar_t>*>(request.lCustData);
-  if (needed > buffer.size()) {
-    buffer.assign(needed * 2, L'\0');
-    request.lpstrFile = buffer.data();
-    request.nMaxFile = static_cast<DWORD>(buffer.size());
-  }
-  return 0;
-}
-
-// Shows a common file dialog (show fills in its own fields and calls it) with the result in buffer,
-// which starts with initialName, opening it again with a larger buffer while the chosen names do not
-// fit. Returns the offset of the first file name, or nothing when the user cancels or the dialog fails.
+// Shows a classic file dialog (show fills in its own fields and calls it) with the result in buffer,
+// opening it again with a larger buffer while the chosen name does not fit. Returns false when the
+// user cancels or the dialog fails.
 template <class Show>
-std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
-                                                std::wstring_view initialName, std::vector<wchar_t>& buffer,
-                                                Show&& show) {
-  buffer.assign(std::max<std::size_t>({initialCharacters, initialName.size() + 1, 2}), L'\0');
-  std::copy(initialName.begin(), initialName.end(), buffer.begin());
+bool RunWithGrowingBuffer(HWND owner, const std::wstring& filter, std::size_t initialCharacters,
+                          std::vector<wchar_t>& buffer, Show&& show) {
+  buffer.assign(std::max<std::size_t>(initialCharacters, 2), L'\0');
   for (;;) {
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
@@ -60,48 +53,52 @@ std::optional<std::size_t> RunWithGrowingBuffer(HWND owner, const std::wstring& 
     request.nFilterIndex = 1;
     request.lpstrFile = buffer.data();
     request.nMaxFile = static_cast<DWORD>(buffer.size());
-    if (show(request)) return request.nFileOffset;
-    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return std::nullopt;
+    if (show(request)) return true;
+    if (CommDlgExtendedError() != FNERR_BUFFERTOOSMALL) return false;
     buffer.assign(RetrySize(buffer), L'\0');
   }
 }
 
 }  // namespace
 
-std::vector<std::u16string> SplitOpenFilesResult(std::wstring_view result, std::size_t fileOffset) {
-  const std::wstring_view first = result.substr(0, result.find(L'\0'));
-  if (fileOffset == 0 || fileOffset > result.size() || result[fileOffset - 1] != L'\0') {
-    return {FromWide(first)};
+std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::u16string_view filter,
+                                                               bool multiSelect, std::u16string_view initialPath) {
+  const ComApartment apartment;
+  ComRef<IFileOpenDialog> owned;
+  if (FAILED(CoCreateInstance(CLSID_FileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, IID_IFileOpenDialog,
+                              reinterpret_cast<void**>(owned.out())))) {
+    return std::nullopt;
   }
-  // Several files: the folder, then the names. A folder at a drive's root already ends in "\".
-  std::wstring folder(first);
-  if (folder.empty() || folder.back() != L'\\') folder.push_back(L'\\');
+  IFileOpenDialog* dialog = owned.get();
+  const std::vector<std::wstring> filterTexts = FilterTexts(filter);
+  std::vector<COMDLG_FILTERSPEC> filterSpecs;
+  for (std::size_t i = 0; i + 1 < filterTexts.size(); i += 2) {
+    filterSpecs.push_back({filterTexts[i].c_str(), filterTexts[i + 1].c_str()});
+  }
+  if (!filterSpecs.empty() &&
+      (FAILED(dialog->SetFileTypes(static_cast<UINT>(filterSpecs.size()), filterSpecs.data())) ||
+       FAILED(dialog->SetFileTypeIndex(1)))) {
+    return std::nullopt;
+  }
+  FILEOPENDIALOGOPTIONS options = 0;
+  dialog->GetOptions(&options);
+  options |= FOS_FORCEFILESYSTEM | FOS_FILEMUSTEXIST | FOS_PATHMUSTEXIST;
+  if (multiSelect) options |= FOS_ALLOWMULTISELECT;
+  if (!initialPath.empty() && FAILED(dialog->SetFileName(Wide(initialPath).c_str()))) return std::nullopt;
+  if (FAILED(dialog->SetOptions(options)) || FAILED(dialog->Show(owner))) return std::nullopt;  // cancelled or failed
+  ComRef<IShellItemArray> chosen;
+  DWORD count = 0;
+  if (FAILED(dialog->GetResults(chosen.out())) || FAILED(chosen.get()->GetCount(&count))) return std::nullopt;
   std::vector<std::u16string> paths;
-  std::size_t start = fileOffset;
-  while (start < result.size() && result[start] != L'\0') {
-    const std::size_t end = std::min(result.find(L'\0', start), result.size());
-    paths.push_back(FromWide(folder + std::wstring(result.substr(start, end - start))));
-    start = end + 1;
+  for (DWORD i = 0; i < count; ++i) {
+    ComRef<IShellItem> item;
+    if (FAILED(chosen.get()->GetItemAt(i, item.out()))) return std::nullopt;
+    wchar_t* path = nullptr;
+    if (FAILED(item.get()->GetDisplayName(SIGDN_FILESYSPATH, &path))) return std::nullopt;
+    const std::unique_ptr<wchar_t, decltype(&CoTaskMemFree)> ownedPath(path, CoTaskMemFree);
+    paths.push_back(FromWide(path));
   }
   return paths;
-}
-
-std::optional<std::vector<std::u16string>> ShowOpenFilesDialog(HWND owner, std::u16string_view filter,
-                                                               bool multiSelect, std::size_t initialCharacters,
-                                                               std::u16string_view initialPath) {
-  const std::wstring filterText = DialogFilter(filter);
-  const std::wstring initialName = Wide(initialPath);
-  std::vector<wchar_t> buffer;
-  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, initialName, buffer,
-                                           [&](OPENFILENAMEW& request) {
-    request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_ENABLEHOOK |
-                    OFN_ENABLESIZING | (multiSelect ? OFN_ALLOWMULTISELECT : 0);
-    request.lpfnHook = OpenFilesHook;
-    request.lCustData = reinterpret_cast<LPARAM>(&buffer);
-    return GetOpenFileNameW(&request);
-  });
-  if (!chosen) return std::nullopt;
-  return SplitOpenFilesResult(std::wstring_view(buffer.data(), buffer.size()), *chosen);
 }
 
 std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view filter,
@@ -110,8 +107,7 @@ std::optional<std::u16string> ShowSaveFileDialog(HWND owner, std::u16string_view
   const std::wstring filterText = DialogFilter(filter);
   const std::wstring extension = Wide(defaultExtension);
   std::vector<wchar_t> buffer;
-  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, L"", buffer,
-                                           [&](OPENFILENAMEW& request) {
+  const auto chosen = RunWithGrowingBuffer(owner, filterText, initialCharacters, buffer, [&](OPENFILENAMEW& request) {
     request.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
     return GetSaveFileNameW(&request);

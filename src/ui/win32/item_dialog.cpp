@@ -1,9 +1,10 @@
+#include "window/control_ids.h"
+
 #include "ui/win32/item_dialog.h"
 
 #include <exception>
 #include <string>
 
-#include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_placement.h"
 #include "ui/win32/window_text.h"
@@ -14,6 +15,7 @@ namespace {
 struct ItemDialogRun {
   const ItemDialogFields& initial;
   const std::function<bool(const ItemDialogFields&)>& onOk;
+  HWND& shown;
   bool closedThroughOk = false;
   std::exception_ptr failure;
 };
@@ -35,7 +37,8 @@ void OnOk(HWND dialog, ItemDialogRun& run) {
 INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    const auto& run = *reinterpret_cast<const ItemDialogRun*>(lParam);
+    auto& run = *reinterpret_cast<ItemDialogRun*>(lParam);
+    run.shown = dialog;
     PlaceBelowOwner(dialog);
     SetDlgItemTextW(dialog, IDC_WRITTEN_FORM, Wide(run.initial.written).c_str());
     SetDlgItemTextW(dialog, IDC_SPOKEN_FORM, Wide(run.initial.spoken).c_str());
@@ -57,9 +60,10 @@ INT_PTR CALLBACK ItemDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 bool ShowItemDialog(HINSTANCE instance, HWND owner, int dialogId, const ItemDialogFields& initial,
-                    const std::function<bool(const ItemDialogFields&)>& onOk) {
-  ItemDialogRun run{initial, onOk, false, nullptr};
+                    const std::function<bool(const ItemDialogFields&)>& onOk, HWND& shown) {
+  ItemDialogRun run{initial, onOk, shown, false, nullptr};
   DialogBoxParamW(instance, MAKEINTRESOURCEW(dialogId), owner, ItemDialogProc, reinterpret_cast<LPARAM>(&run));
+  shown = nullptr;
   if (run.failure) std::rethrow_exception(run.failure);
   return run.closedThroughOk;
 }

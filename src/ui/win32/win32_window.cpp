@@ -1,12 +1,8 @@
 #include "window/control_ids.h"
 #include "app/main_dialog.h"
 #include "engine/report_com_error.h"
-#include "engine/com_error.h"
-#include "platform/text.h"
 
 #include "ui/win32/win32_window.h"
-
-#include <new>
 
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/item_dialog.h"
@@ -29,14 +25,6 @@ constexpr ColumnLayout kWordListColumns[] = {
     {L"Spoken Form", 250, LVCFMT_LEFT},
     {L"", 20, LVCFMT_CENTER},
 };
-
-void ReportSafely(WindowPort& window, const ComError& error) {
-  try {
-    ReportComError(window, error);
-  } catch (...) {
-    // Nothing is left to tell the user with.
-  }
-}
 
 }  // namespace
 
@@ -102,19 +90,7 @@ INT_PTR Win32Window::OnWordListNotification(NMHDR& header) {
   }
 }
 
-void Win32Window::Forward(const std::function<void()>& handler) {
-  try {
-    handler();
-  } catch (const ComError& error) {
-    ReportSafely(*this, error);
-  } catch (const std::bad_alloc&) {
-    ReportSafely(*this, ComError(E_OUTOFMEMORY, Guid{}));
-  } catch (const std::exception& error) {
-    ReportSafely(*this, ComError(E_FAIL, Guid{}, Utf8ToUtf16(error.what())));
-  } catch (...) {
-    ReportSafely(*this, ComError(E_FAIL, Guid{}));
-  }
-}
+void Win32Window::Forward(const std::function<void()>& handler) { RunReportingErrors(*this, handler); }
 
 LRESULT Win32Window::ChangeWordList(UINT message, WPARAM wParam, LPARAM lParam) {
   ++programListChanges_;
@@ -252,13 +228,17 @@ void Win32Window::ListSelect(int index) {
 void Win32Window::ListEnsureVisible(int index) { SendToControl(IDC_WORD_LIST, LVM_ENSUREVISIBLE, index, FALSE); }
 
 void Win32Window::SetFocusOnControl(int id) {
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(id)), TRUE);
+  // The fields belong to the open item dialog; everything else to the main window.
+  const bool itemField = id == IDC_WRITTEN_FORM || id == IDC_SPOKEN_FORM;
+  HWND dialog = itemField ? itemDialog_ : window_;
+  if (dialog == nullptr) return;
+  SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
 std::optional<std::vector<std::u16string>> Win32Window::OpenFilesDialog(const std::u16string& filter,
                                                                         bool multiSelect,
                                                                         const std::u16string& initialPath) {
-  return ShowOpenFilesDialog(window_, filter, multiSelect, kFileDialogBufferCharacters, initialPath);
+  return ShowOpenFilesDialog(window_, filter, multiSelect, initialPath);
 }
 
 std::optional<std::u16string> Win32Window::SaveFileDialog(const std::u16string& filter,
@@ -268,7 +248,7 @@ std::optional<std::u16string> Win32Window::SaveFileDialog(const std::u16string& 
 
 bool Win32Window::RunItemDialog(int dialogId, const ItemDialogFields& initial,
                                 const std::function<bool(const ItemDialogFields&)>& onOk) {
-  return ShowItemDialog(instance_, GetActiveWindow(), dialogId, initial, onOk);
+  return ShowItemDialog(instance_, GetActiveWindow(), dialogId, initial, onOk, itemDialog_);
 }
 
 }  // namespace lexiglean

@@ -81,6 +81,7 @@ class Win32Window final : public WindowPort {
   MainDialog* dialog_ = nullptr;
   HWND window_ = nullptr;
   HWND statusBar_ = nullptr;
+  HWND itemDialog_ = nullptr;  // the item dialog while it runs
   int programListChanges_ = 0;
 };
 
