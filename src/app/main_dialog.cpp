@@ -10,7 +10,8 @@
 namespace lexiglean {
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
     : window_(window), services_(services), wordList_(window), documents_(window), events_(window), engine_(window, services.recogniser, events_),
-      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor) {}
+      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor),
+      spokenForms_(window, wordList_, engine_) {}
 
 void MainDialog::Guarded(const std::function<void()>& command) {
   try {
@@ -62,6 +63,7 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_ADD_DOCUMENTS: return documents_.AddDocuments();
     case IDC_REMOVE_DOCUMENT: return documents_.RemoveSelectedDocument();
     case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
+    case IDC_CREATE_SPOKEN_FORMS: return spokenForms_.CreateSpokenForms();
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL:
       wordList_.clearAll();

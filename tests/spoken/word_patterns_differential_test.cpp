@@ -1,0 +1,120 @@
+// The hand-written word patterns against std::regex_match (ECMAScript, classic locale), the oracle:
+// millions of seeded random words over the bytes that matter to the patterns. LEXIGLEAN_DIFF_SEED and
+// LEXIGLEAN_DIFF_WORDS override the seed and the number of words.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <locale>
+#include <random>
+#include <regex>
+#include <string>
+
+#include "spoken/word_patterns.h"
+
+namespace lexiglean {
+namespace {
+
+#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
+constexpr std::uint64_t kDefaultWords = 2'000'000;
+#else
+constexpr std::uint64_t kDefaultWords = 200'000;  // std::regex is slow without optimisation
+#endif
+constexpr int kShards = 4;  // separate tests, so that ctest can run them side by side
+
+std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 0) : fallback;
+}
+
+struct NamedPattern {
+  const char* name;
+  const char* expression;
+  WordPattern match;
+};
+
+const std::array<NamedPattern, 4> kPatterns{{
+    {"acronym", "([A-Z]){2,}", MatchAcronym},
+    {"two-part compound", "([A-Z][a-z]+)([A-Z][a-z]+)", MatchTwoPartCompound},
+    {"three-part compound", "([A-Z][a-z]+)([A-Z][a-z]+)([A-Z][a-z]+)", MatchThreePartCompound},
+    {"letters-digits-letters", "([A-za-z]*)([0-9]+)([A-za-z]*)", MatchLettersDigitsLetters},
+}};
+
+std::regex Oracle(const char* expression) {
+  std::regex re;
+  re.imbue(std::locale::classic());
+  re.assign(expression, std::regex::ECMAScript);
+  return re;
+}
+
+// Byte classes the patterns tell apart: capitals, small letters, digits, the six characters between
+// 'Z' and 'a', other punctuation, bytes from 0x80 up.
+const std::array<std::string, 6> kClasses{
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz", "0123456789", "[\\]^_`", "-/'.",
+    "\x80\x9F\xA0\xC4\xDC\xDF\xE4\xF6\xFC\xFF"};
+
+// Words of 0 to 40 bytes: runs of one class each (so that acronyms and numbers come often), any byte
+// of any class, or capitalised parts (so that compounds come often) with a byte changed now and then.
+std::string RandomWord(std::mt19937_64& random) {
+  std::string word;
+  const std::size_t length = random() % 41;
+  const auto anyByte = [&](std::size_t kind) { return kClasses[kind][random() % kClasses[kind].size()]; };
+  switch (random() % 3) {
+    case 0:
+      while (word.size() < length) {
+        const std::size_t kind = random() % kClasses.size();
+        for (std::size_t run = 1 + random() % 6; run > 0 && word.size() < length; --run) word.push_back(anyByte(kind));
+      }
+      break;
+    case 1:
+      while (word.size() < length) word.push_back(anyByte(random() % kClasses.size()));
+      break;
+    default:
+      for (std::size_t parts = 1 + random() % 4; parts > 0; --parts) {
+        word.push_back(anyByte(0));
+        for (std::size_t smalls = random() % 6; smalls > 0; --smalls) word.push_back(anyByte(1));
+      }
+      if (random() % 2 == 0) word[random() % word.size()] = anyByte(random() % kClasses.size());
+      break;
+  }
+  return word;
+}
+
+class WordPatternsDifferentialTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(WordPatternsDifferentialTest, RandomWordsMatchAsTheStandardEngineDoesWithTheSameGroups) {
+  const std::uint64_t seed = EnvNumber("LEXIGLEAN_DIFF_SEED", 20261209) + static_cast<std::uint64_t>(GetParam());
+  const std::uint64_t words = EnvNumber("LEXIGLEAN_DIFF_WORDS", kDefaultWords) / kShards;
+  std::array<std::regex, 4> oracles;
+  for (std::size_t p = 0; p < kPatterns.size(); ++p) oracles[p] = Oracle(kPatterns[p].expression);
+  std::array<std::uint64_t, 4> matched{};
+  std::mt19937_64 random(seed);
+  int mismatches = 0;
+  std::smatch groups;
+  for (std::uint64_t n = 0; n < words && mismatches < 10; ++n) {
+    const std::string word = RandomWord(random);
+    for (std::size_t p = 0; p < kPatterns.size(); ++p) {
+      const bool expected = std::regex_match(word, groups, oracles[p]);
+      const auto actual = kPatterns[p].match(word);
+      bool same = expected == actual.has_value();
+      if (same && expected) {
+        same = actual->count + 1 == groups.size();
+        for (std::size_t g = 0; same && g < actual->count; ++g) same = actual->groups[g] == groups[g + 1].str();
+        ++matched[p];
+      }
+      if (!same) {
+        ++mismatches;
+        ADD_FAILURE() << kPatterns[p].name << " differs on \"" << word << "\" (seed " << seed << ", word " << n << ")";
+      }
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+  // The words must exercise every pattern, or the comparison proves little.
+  for (std::size_t p = 0; p < kPatterns.size(); ++p) EXPECT_GT(matched[p], words / 1000) << kPatterns[p].name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, WordPatternsDifferentialTest, ::testing::Range(0, kShards));
+
+}  // namespace
+}  // namespace lexiglean
