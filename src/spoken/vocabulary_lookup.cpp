@@ -31,9 +31,9 @@ bool VocabularyLookup::IsInVocabulary(std::string_view word) {
     analyzer_.reset();
     return known;
   }
-  if (const auto found = known_.find(word); found != known_.end()) return found->second;
+  if (const std::optional<bool> answer = known_.Find(word)) return *answer;
   const bool known = AskRecogniser(Analyzer(), word);
-  known_.emplace(word, known);
+  known_.Add(word, known);
   return known;
 }
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "engine/recogniser.h"
+#include "spoken/answer_table.h"
 
 namespace lexiglean {
 
@@ -23,17 +23,12 @@ class VocabularyLookup {
   bool IsInVocabulary(std::string_view word);
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-
   IWordAnalyzer& Analyzer();
 
   std::shared_ptr<IVocabularyTools> tools_;
   Answers answers_;
   std::shared_ptr<IWordAnalyzer> analyzer_;
-  std::unordered_map<std::string, bool, TextHash, std::equal_to<>> known_;
+  AnswerTable known_;
 };
 
 }  // namespace lexiglean
