@@ -25,6 +25,7 @@
 
 #include "engine/standin/standin_recogniser.h"
 #include "spoken/spoken_form_rules.h"
+#include "rate_reporter.h"
 
 namespace {
 
@@ -240,43 +241,28 @@ void BM_SpokenForms(benchmark::State& state, const WordPatterns* patterns, Vocab
   state.counters["analyzers/item"] = static_cast<double>(last.analyzers) / kItems;
 }
 
-BENCHMARK_CAPTURE(BM_SpokenForms, Exact/Kept, &kExactWordPatterns, VocabularyLookup::Answers::kKeptForTheRun)
+BENCHMARK_CAPTURE(BM_SpokenForms, ExactKept, &kExactWordPatterns, VocabularyLookup::Answers::kKeptForTheRun)
+    ->Name("Exact/Kept")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SpokenForms, Exact/EveryTime, &kExactWordPatterns, VocabularyLookup::Answers::kAskedEveryTime)
+BENCHMARK_CAPTURE(BM_SpokenForms, ExactEveryTime, &kExactWordPatterns, VocabularyLookup::Answers::kAskedEveryTime)
+    ->Name("Exact/EveryTime")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SpokenForms, Regex/Kept, &kRegexPatterns, VocabularyLookup::Answers::kKeptForTheRun)
+BENCHMARK_CAPTURE(BM_SpokenForms, RegexKept, &kRegexPatterns, VocabularyLookup::Answers::kKeptForTheRun)
+    ->Name("Regex/Kept")
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_SpokenForms, Regex/EveryTime, &kRegexPatterns, VocabularyLookup::Answers::kAskedEveryTime)
+BENCHMARK_CAPTURE(BM_SpokenForms, RegexEveryTime, &kRegexPatterns, VocabularyLookup::Answers::kAskedEveryTime)
+    ->Name("Regex/EveryTime")
     ->Unit(benchmark::kMillisecond);
 
-// The console output plus the items per second of every benchmark, for the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      const auto rate = run.counters.find("items_per_second");
-      if (run.error_occurred || rate == run.counters.end() || run.run_type == Run::RT_Aggregate) continue;
-      std::string name = run.benchmark_name();
-      rates_[name.substr(name.find('/') + 1)] = rate->second.value;
-    }
+void PrintRatios(const lexiglean::bench::RateReporter& reporter) {
+  const double baseline = reporter.Rate("Regex/EveryTime");
+  if (baseline <= 0) return;
+  std::printf("\nItems per second and ratio to the naive baseline (std::regex, a lookup per rule application):\n");
+  for (const auto& [name, rate] : reporter.Rates()) {
+    std::printf("  %-18s %12.0f items/s  %7.1fx%s\n", name.c_str(), rate, rate / baseline,
+                name == "Exact/Kept" ? "  (goal >= 10x)" : "");
   }
-
-  void PrintRatios() const {
-    const auto baseline = rates_.find("Regex/EveryTime");
-    if (baseline == rates_.end() || baseline->second <= 0) return;
-    std::printf("\nItems per second and ratio to the naive baseline (std::regex, a lookup per rule application):\n");
-    for (const auto& [name, rate] : rates_) {
-      std::printf("  %-18s %12.0f items/s  %7.1fx%s\n", name.c_str(), rate, rate / baseline->second,
-                  name == "Exact/Kept" ? "  (goal >= 10x)" : "");
-    }
-  }
-
- private:
-  std::map<std::string, double> rates_;
-};
+}
 
 // The four ways must give the same spoken forms, flags, counts and problem list before any speed counts.
 bool ResultsAgree() {
@@ -290,20 +276,6 @@ bool ResultsAgree() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  try {
-    if (!ResultsAgree()) {
-      std::fprintf(stderr, "the hand-written and the naive ways disagree\n");
-      return 1;
-    }
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
-    return 1;
-  }
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return lexiglean::bench::RunBenchmarks(argc, argv, "items_per_second", ResultsAgree,
+                                         "the hand-written and the naive ways disagree", PrintRatios);
 }

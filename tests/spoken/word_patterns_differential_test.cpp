@@ -5,28 +5,19 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
-#include <locale>
 #include <random>
 #include <regex>
 #include <string>
 
 #include "spoken/word_patterns.h"
+#include "support/differential.h"
 
 namespace lexiglean {
 namespace {
 
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr std::uint64_t kDefaultWords = 2'000'000;
-#else
-constexpr std::uint64_t kDefaultWords = 200'000;  // std::regex is slow without optimisation
-#endif
-constexpr int kShards = 4;  // separate tests, so that ctest can run them side by side
-
-std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 0) : fallback;
-}
+using ::lexiglean::testing::EnvNumber;
+constexpr std::uint64_t kDefaultWords = ::lexiglean::testing::kOptimisedBuild ? 2'000'000 : 200'000;
+constexpr int kShards = ::lexiglean::testing::kDifferentialShards;
 
 struct NamedPattern {
   const char* name;
@@ -40,13 +31,6 @@ const std::array<NamedPattern, 4> kPatterns{{
     {"three-part compound", "([A-Z][a-z]+)([A-Z][a-z]+)([A-Z][a-z]+)", MatchThreePartCompound},
     {"letters-digits-letters", "([A-za-z]*)([0-9]+)([A-za-z]*)", MatchLettersDigitsLetters},
 }};
-
-std::regex Oracle(const char* expression) {
-  std::regex re;
-  re.imbue(std::locale::classic());
-  re.assign(expression, std::regex::ECMAScript);
-  return re;
-}
 
 // Byte classes the patterns tell apart: capitals, small letters, digits, the six characters between
 // 'Z' and 'a', other punctuation, bytes from 0x80 up.
@@ -87,7 +71,7 @@ TEST_P(WordPatternsDifferentialTest, RandomWordsMatchAsTheStandardEngineDoesWith
   const std::uint64_t seed = EnvNumber("LEXIGLEAN_DIFF_SEED", 20261209) + static_cast<std::uint64_t>(GetParam());
   const std::uint64_t words = EnvNumber("LEXIGLEAN_DIFF_WORDS", kDefaultWords) / kShards;
   std::array<std::regex, 4> oracles;
-  for (std::size_t p = 0; p < kPatterns.size(); ++p) oracles[p] = Oracle(kPatterns[p].expression);
+  for (std::size_t p = 0; p < kPatterns.size(); ++p) oracles[p] = ::lexiglean::testing::ClassicEcmaScriptRegex(kPatterns[p].expression);
   std::array<std::uint64_t, 4> matched{};
   std::mt19937_64 random(seed);
   int mismatches = 0;
