@@ -2,9 +2,7 @@
 // Whether the recogniser's vocabulary knows a word of the working text (narrow code page), asked
 // through an analyzer of the vocabulary tools. Within one run every distinct text is asked once
 // through one analyzer and the answer kept: the answers are the same as asking every time.
-#include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
 
 #include "engine/recogniser.h"
