@@ -27,9 +27,8 @@
 #include <string_view>
 #include <vector>
 
-#include <unistd.h>
-
 #include "harvest/phrase_scanner.h"
+#include "rate_reporter.h"
 
 namespace {
 
@@ -196,55 +195,28 @@ BENCHMARK(BM_ScannerChunks)->Name("Scanner/Chunks")->Unit(benchmark::kMillisecon
 BENCHMARK(BM_MemchrNewlines)->Name("Memchr/Newlines")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EndToEndReadAndScan)->Name("EndToEnd/ReadAndScan")->Unit(benchmark::kMillisecond);
 
-// The console output plus the bytes per second of every benchmark, for the ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
-
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      const auto rate = run.counters.find("bytes_per_second");
-      if (run.error_occurred || rate == run.counters.end()) continue;
-      // With repetitions the median stands for the benchmark; otherwise the single run.
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-      const std::string name = run.run_name.function_name;
-      if (run.run_type == Run::RT_Aggregate || !medians_.count(name)) rates_[name] = rate->second.value;
-      if (run.run_type == Run::RT_Aggregate) medians_[name] = true;
-    }
+// Throughput of every pass and its ratio to std::regex per line.
+void PrintRatios(const lexiglean::bench::RateReporter& reporter) {
+  const double regex = reporter.Rate("Regex/PerLine/Sample");
+  if (regex <= 0) return;
+  std::printf("\nThroughput (MB/s, 1 MB = 10^6 bytes) and ratio to std::regex per line:\n");
+  for (const auto& [name, rate] : reporter.Rates()) {
+    std::printf("  %-24s %9.1f MB/s  %7.1fx\n", name.c_str(), rate / 1e6, rate / regex);
   }
-
-  void PrintRatios() const {
-    const double regex = Rate("Regex/PerLine/Sample");
-    if (regex <= 0) return;
-    std::printf("\nThroughput (MB/s, 1 MB = 10^6 bytes) and ratio to std::regex per line:\n");
-    for (const auto& [name, rate] : rates_) {
-      std::printf("  %-24s %9.1f MB/s  %7.1fx\n", name.c_str(), rate / 1e6, rate / regex);
-    }
-    const auto line = [&](const char* what, const char* name, const char* goal) {
-      const double rate = Rate(name);
-      if (rate > 0) std::printf("  %-48s %7.1fx  %s\n", what, rate / regex, goal);
-    };
-    std::printf("Ratios to std::regex per line (on the sample):\n");
-    line("scanner over chunks, whole corpus / regex", "Scanner/Chunks", "(goal >= 40x)");
-    line("scanner over chunks, same sample / regex", "Scanner/Chunks/Sample", "(goal >= 40x)");
-    line("end to end (read file + scan) / regex", "EndToEnd/ReadAndScan", "(goal >= 20x)");
-    line("scanner per line, same sample / regex", "Scanner/PerLine/Sample", "");
-    if (Rate("Memchr/Newlines") > 0 && Rate("Scanner/Chunks") > 0) {
-      std::printf("  %-48s %7.2f\n", "scanner over chunks / memchr ceiling (1.00 = ceiling)",
-                  Rate("Scanner/Chunks") / Rate("Memchr/Newlines"));
-    }
+  const auto line = [&](const char* what, const char* name, const char* goal) {
+    const double rate = reporter.Rate(name);
+    if (rate > 0) std::printf("  %-48s %7.1fx  %s\n", what, rate / regex, goal);
+  };
+  std::printf("Ratios to std::regex per line (on the sample):\n");
+  line("scanner over chunks, whole corpus / regex", "Scanner/Chunks", "(goal >= 40x)");
+  line("scanner over chunks, same sample / regex", "Scanner/Chunks/Sample", "(goal >= 40x)");
+  line("end to end (read file + scan) / regex", "EndToEnd/ReadAndScan", "(goal >= 20x)");
+  line("scanner per line, same sample / regex", "Scanner/PerLine/Sample", "");
+  if (reporter.Rate("Memchr/Newlines") > 0 && reporter.Rate("Scanner/Chunks") > 0) {
+    std::printf("  %-48s %7.2f\n", "scanner over chunks / memchr ceiling (1.00 = ceiling)",
+                reporter.Rate("Scanner/Chunks") / reporter.Rate("Memchr/Newlines"));
   }
-
- private:
-  double Rate(const std::string& name) const {
-    const auto it = rates_.find(name);
-    return it == rates_.end() ? 0.0 : it->second;
-  }
-
-  std::map<std::string, double> rates_;
-  std::map<std::string, bool> medians_;
-};
+}
 
 // The scanner and the regex must agree on the sample, and chunks with lines on the whole corpus, before
 // any speed counts.
@@ -264,20 +236,6 @@ bool ResultsAgree() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  try {
-    if (!ResultsAgree()) {
-      std::fprintf(stderr, "the passes disagree on the matches\n");
-      return 1;
-    }
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
-    return 1;
-  }
-  RatioReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintRatios();
-  benchmark::Shutdown();
-  return 0;
+  return lexiglean::bench::RunBenchmarks(argc, argv, "bytes_per_second", ResultsAgree, "the passes disagree on the matches",
+                                         PrintRatios);
 }

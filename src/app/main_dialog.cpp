@@ -10,7 +10,8 @@ MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
       phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor),
       wordListFiles_(window, wordList_, engine_),
       customWords_(window, wordList_, engine_, [this] { ClearAll(); }),
-      itemEditor_(window, wordList_, engine_), editItemDialog_(itemEditor_), addItemDialog_(itemEditor_) {}
+      itemEditor_(window, wordList_, engine_), editItemDialog_(itemEditor_), addItemDialog_(itemEditor_),
+      spokenForms_(window, wordList_, engine_) {}
 
 void MainDialog::OnInitDialog() {
   window_.SetUpWindowIcon();
@@ -52,6 +53,7 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
     case IDC_EDIT_ITEM: return editItemDialog_.Run();
     case IDC_ADD_ITEM: return addItemDialog_.Run();
+    case IDC_CREATE_SPOKEN_FORMS: return spokenForms_.CreateSpokenForms();
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL: return ClearAll();
     case IDC_FROM_TXT_FILE: return wordListFiles_.ImportFromTextFile();

@@ -13,6 +13,7 @@
 #include "exchange/word_list_file_commands.h"
 #include "harvest/search_phrases.h"
 #include "spoken/item_dialogs.h"
+#include "spoken/spoken_form_generator.h"
 
 namespace lexiglean {
 
@@ -59,6 +60,7 @@ class MainDialog {
   ItemEditor itemEditor_;
   EditItemDialog editItemDialog_;
   AddItemDialog addItemDialog_;
+  SpokenFormGenerator spokenForms_;
 };
 
 }  // namespace lexiglean

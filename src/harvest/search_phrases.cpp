@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "window/control_ids.h"
+#include "window/file_open_failed_box.h"
 #include "engine/report_com_error.h"
 #include "documents/word_processor.h"
 #include "harvest/phrase_scanner.h"
@@ -121,7 +122,7 @@ void PhraseSearch::ExtractPhrases(const std::u16string& path) {
   if (phrases == nullptr) throw ComError(E_POINTER, IID_IWordCollection);
   std::ifstream file(std::filesystem::path(path), std::ios::binary);
   if (!file) {
-    window_.MessageBox(true, FillPlaceholders(u"Couldn't open:\n\n%s", {path}), u"File open failed", MB_OK);
+    ShowFileOpenFailed(window_, path);
     return;
   }
   ScanFile(file, [&](std::string_view phrase) { phrases->Add(WidenAscii(phrase), u""); });

@@ -20,6 +20,7 @@
 
 #include "harvest/phrase_scanner.h"
 #include "harvest/phrase_text_decoding.h"
+#include "support/differential.h"
 
 namespace lexiglean {
 namespace {
@@ -27,25 +28,12 @@ namespace {
 // std::regex recurses per character and overflows its stack on long lines; keep oracle lines short.
 constexpr std::size_t kOracleLineLimit = 2000;
 
-#if defined(NDEBUG) && !defined(__SANITIZE_ADDRESS__)
-constexpr std::uint64_t kDefaultRandomLines = 3'000'000;
-#else
-constexpr std::uint64_t kDefaultRandomLines = 400'000;  // std::regex is slow without optimisation
-#endif
-constexpr int kShards = 4;  // separate tests, so that ctest can run them side by side
-
-std::uint64_t EnvNumber(const char* name, std::uint64_t fallback) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0' ? std::strtoull(value, nullptr, 0) : fallback;
-}
+using ::lexiglean::testing::EnvNumber;
+constexpr std::uint64_t kDefaultRandomLines = ::lexiglean::testing::kOptimisedBuild ? 3'000'000 : 400'000;
+constexpr int kShards = ::lexiglean::testing::kDifferentialShards;
 
 const std::regex& Oracle() {
-  static const std::regex oracle = [] {
-    std::regex re;
-    re.imbue(std::locale::classic());
-    re.assign(std::string(kPhrasePattern), std::regex::ECMAScript);
-    return re;
-  }();
+  static const std::regex oracle = ::lexiglean::testing::ClassicEcmaScriptRegex(std::string(kPhrasePattern));
   return oracle;
 }
 

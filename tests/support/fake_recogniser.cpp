@@ -1,5 +1,7 @@
 #include "support/fake_recogniser.h"
 
+#include "platform/text.h"
+
 namespace lexiglean::testing {
 namespace {
 
@@ -25,13 +27,29 @@ class FakeEngine : public IDgnEngine {
   FakeRecogniser& owner_;
 };
 
+class FakeWordItem : public IWordItem {
+ public:
+  FakeWordItem(std::u16string written, std::int32_t flags) : written_(std::move(written)), flags_(flags) {}
+  std::u16string get_WrittenForm() override { return written_; }
+  std::u16string get_SpokenForm() override { return {}; }
+  std::int32_t get_Flags() override { return flags_; }
+
+ private:
+  std::u16string written_;
+  std::int32_t flags_;
+};
+
 class FakeAnalyzer : public IWordAnalyzer {
  public:
   explicit FakeAnalyzer(FakeRecogniser& owner) : owner_(owner) {}
   ~FakeAnalyzer() override { owner_.calls.push_back("release analyzer"); }
   void AddWords(const std::shared_ptr<IWordCollection>&) override { owner_.Call("AddWords", IID_IWordAnalyzer); }
   std::shared_ptr<IWordCollection> get_UnknownWords() override { return nullptr; }
-  std::shared_ptr<IWordItem> LookupWord(const std::u16string&, const std::u16string&) override { return nullptr; }
+  std::shared_ptr<IWordItem> LookupWord(const std::u16string& written, const std::u16string& spoken) override {
+    owner_.Call("LookupWord(" + Utf16ToUtf8(written) + (spoken.empty() ? "" : "," + Utf16ToUtf8(spoken)) + ")",
+                IID_IWordAnalyzer);
+    return std::make_shared<FakeWordItem>(written, owner_.vocabulary.count(written) != 0 ? 1 : 0);
+  }
   std::shared_ptr<IWordCollection> CreateWordCollection() override { return nullptr; }
   std::shared_ptr<IWordCollection> CombineCollections(const std::shared_ptr<IWordCollection>&,
                                                       const std::shared_ptr<IWordCollection>&) override {

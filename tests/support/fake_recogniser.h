@@ -2,6 +2,7 @@
 // A recogniser whose answers and failures the test decides, recording the calls it receives.
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,13 +12,16 @@ namespace lexiglean::testing {
 
 class FakeRecogniser : public Recogniser {
  public:
-  // Operation names that throw ComError(failure) when called, e.g. "get_Speaker".
+  // Operation names that throw ComError(failure) when called, e.g. "get_Speaker", or one call with its
+  // argument, e.g. "LookupWord(Boom)".
   std::map<std::string, HRESULT> failures;
   std::u16string speaker = u"Anna";
   std::u16string key = u"key-1";
   std::u16string speakerDetail;
   std::u16string engineDetail;
   std::u16string keyDetail;
+  // The written forms LookupWord reports as known.
+  std::set<std::u16string> vocabulary;
   std::vector<std::string> calls;
   IVocabularyToolsEvents* subscribed = nullptr;
 
@@ -37,7 +41,8 @@ class FakeRecogniser : public Recogniser {
   // Records the call and throws when the test asked it to fail.
   void Call(const std::string& name, const Guid& iid) {
     calls.push_back(name);
-    const auto failure = failures.find(name.substr(0, name.find('(')));
+    auto failure = failures.find(name);
+    if (failure == failures.end()) failure = failures.find(name.substr(0, name.find('(')));
     if (failure != failures.end()) throw ComError(failure->second, iid);
   }
 };

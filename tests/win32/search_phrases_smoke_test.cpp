@@ -1,6 +1,6 @@
 // Search Phrases through the real window of lexiglean-standin.exe under Wine: a text document added
 // through the common open dialog, the search run by its button, the word list and status bar read
-// back, and the program left through "Save the Data".
+// back, spoken forms created by their button, and the program left through "Save the Data".
 //
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path); LEXIGLEAN_STANDIN_HOME, set by
 // run-smoke-test.sh, gives it a fresh profile. run-smoke-test.sh photographs the filled window as
@@ -69,6 +69,17 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
   ASSERT_NE(statusBar, nullptr);
   EXPECT_EQ(testing::StatusText(process, statusBar), L"  2 Items, 2 Checked");
   testing::OfferScreenshot(window, "search-phrases");
+
+  // "Create Spoken Forms": the fresh profile knows no word, so every word is starred and every item
+  // marked and unchecked; the report's question is answered No and the button is disabled afterwards.
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_CREATE_SPOKEN_FORMS)),
+            (std::vector<BoxSeen>{{L"Done Creating Spoken Forms",
+                                   L"0 out of 7 Spoken Forms resolved\n\n7 problem words remain.\n\n"
+                                   L"Do you want to save them?"}}));
+  EXPECT_EQ(ReadRows(process, item(IDC_WORD_LIST)),
+            (std::vector<Row>{{L"Bank of America", L"*Bank* *of* *America*", L"+", false},
+                              {L"Visit New York City", L"*Visit* *New* *York* *City*", L"+", false}}));
+  EXPECT_FALSE(IsWindowEnabled(item(IDC_CREATE_SPOKEN_FORMS)));
 
   // With items in the list, "E&xit" asks first.
   PostMessageW(item(IDC_EXIT), BM_CLICK, 0, 0);
