@@ -17,7 +17,7 @@ void CustomWordsCommands::CollectCustomWords() {
   window_.SetStatusText(u" ... collecting Custom Words ...");
   const std::shared_ptr<IWordCollection> customWords =
       RequiredCollection(FreshUserVocabulary(engine_)->GetCustomWords(-1));
-  AddImportedItems(wordList_, *customWords);
+  RefillWithImportedItems(wordList_, *customWords);
   wordList_.refreshStatus();
   if (wordList_.count() >= 1) {
     wordList_.select(0);

@@ -21,9 +21,9 @@ enum class CheckedItemsTaken { all, plainSpokenFormsOnly };
 std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& engine, const WordList& wordList,
                                                         CheckedItemsTaken taken);
 
-// Adds every entry of the collection, in its order, with WordList::addImportedItem (the count is read
-// anew before each entry).
-void AddImportedItems(WordList& wordList, IWordCollection& collection);
+// Replaces the list by every entry of the collection, in its order, as WordList::addImportedItem adds
+// them (the count is read anew before each entry); nothing changes when reading an entry fails.
+void RefillWithImportedItems(WordList& wordList, IWordCollection& collection);
 
 // The collection a call returned; throws E_POINTER when there is none.
 std::shared_ptr<IWordCollection> RequiredCollection(std::shared_ptr<IWordCollection> collection);

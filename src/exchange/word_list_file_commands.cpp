@@ -52,8 +52,7 @@ void WordListFileCommands::Import(const std::u16string& path) {
     window_.MessageBox(true, u"No new words", u"Sorry", MB_OK);
     return;
   }
-  wordList_.clear();
-  AddImportedItems(wordList_, *combined);
+  RefillWithImportedItems(wordList_, *combined);
   wordList_.refreshStatus();
 }
 

@@ -146,12 +146,15 @@ void PhraseSearch::ShowResult() {
     window_.MessageBox(true, u"no new words", u"Message", MB_OK);
     return;
   }
-  wordList_.clear();
+  // The list changes only once every entry is in hand: a failure part way leaves it as it was.
+  std::vector<WordListItem> items;
+  items.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) {
     const std::shared_ptr<IWordItem> item = result->get_Item(i);
     if (item == nullptr) throw ComError(E_POINTER, IID_IWordItem);
-    wordList_.addItem(item->get_WrittenForm(), item->get_SpokenForm(), true);
+    items.push_back(WordListItem{item->get_WrittenForm(), item->get_SpokenForm(), true, {}});
   }
+  wordList_.refill(std::move(items));
   wordList_.refreshStatus();
 }
 

@@ -3,10 +3,19 @@
 // script front-end implement it; tests use a scripted fake.
 #include <functional>
 #include <optional>
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace lexiglean {
+
+// One row of the word list control as the program fills it in a batch.
+struct ListRowView {
+  std::u16string_view written;
+  std::u16string_view spoken;
+  std::u16string_view marker;
+  bool checked = false;
+};
 
 // The fields an item dialog shows and returns.
 struct ItemDialogFields {
@@ -53,6 +62,8 @@ class WindowPort {
   // Word list control: rows mirror the word list's order. Changes made here by the program are not
   // reported back; the user's check and selection changes are (MainDialog::OnListItemChanged).
   virtual void ListInsertRow(int index, const std::u16string& written) = 0;
+  // Appends `count` rows after the last one, in order, as one batch: the control repaints once.
+  virtual void ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) = 0;
   virtual void ListDeleteRow(int index) = 0;
   virtual void ListDeleteAllRows() = 0;
   virtual void ListSetText(int index, int column, const std::u16string& text) = 0;

@@ -17,6 +17,10 @@ char16_t FoldCase(char16_t c) {
 
 std::u16string ReadBack(const std::u16string& text) { return text.substr(0, kItemTextReadLimit); }
 
+std::u16string StatusText(std::int32_t items, std::int32_t checked) {
+  return u"  " + DecimalText(items) + u" Items, " + DecimalText(checked) + u" Checked";
+}
+
 }  // namespace
 
 bool WrittenFormSortsBefore(std::u16string_view a, std::u16string_view b) {
@@ -66,6 +70,52 @@ std::int32_t WordList::addImportedItem(const std::u16string& written, const std:
     setMarker(index, u"x");
   }
   return index;
+}
+
+void WordList::refill(std::vector<WordListItem> arrivals) {
+  std::vector<bool> checkedOnArrival(arrivals.size());
+  for (std::size_t i = 0; i < arrivals.size(); ++i) checkedOnArrival[i] = arrivals[i].checked;
+  std::vector<std::size_t> order(arrivals.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return WrittenFormSortsBefore(arrivals[a].written, arrivals[b].written);
+  });
+  std::vector<WordListItem> sorted;
+  sorted.reserve(arrivals.size());
+  for (std::size_t place = 0; place < order.size(); ++place) {
+    sorted.push_back(std::move(arrivals[order[place]]));
+    if (order[place] + 1 == order.size()) lastInsertedIndex_ = static_cast<std::int32_t>(place);
+  }
+
+  clear();
+  items_ = std::move(sorted);
+  try {
+    window_.ListAppendRows(items_.size(), [this](std::size_t i) {
+      const WordListItem& item = items_[i];
+      return ListRowView{item.written, item.spoken, item.marker, item.checked};
+    });
+  } catch (...) {
+    clear();  // the control holds only part of the rows: keep model and control alike
+    throw;
+  }
+  // The status lines that adding the items one by one writes: one per item that ends up checked,
+  // counting the items that have arrived so far.
+  for (std::size_t i = 0; i < checkedOnArrival.size(); ++i) {
+    if (!checkedOnArrival[i]) continue;
+    ++checkedCount_;
+    window_.SetStatusText(StatusText(static_cast<std::int32_t>(i + 1), checkedCount_));
+  }
+}
+
+void WordList::refillImported(std::vector<std::pair<std::u16string, std::u16string>> arrivals) {
+  std::vector<WordListItem> items;
+  items.reserve(arrivals.size());
+  for (auto& [written, spoken] : arrivals) {
+    const bool plain = isPlainSpokenForm(spoken);
+    if (plain) checkAllToggle_ = true;
+    items.push_back(WordListItem{std::move(written), std::move(spoken), plain, plain ? u"" : u"x"});
+  }
+  refill(std::move(items));
 }
 
 void WordList::setSpokenForm(std::int32_t index, const std::u16string& spoken) {
@@ -121,9 +171,7 @@ void WordList::onUserSelected(std::int32_t index) {
 
 void WordList::ensureVisible(std::int32_t index) { window_.ListEnsureVisible(index); }
 
-void WordList::refreshStatus() {
-  window_.SetStatusText(u"  " + DecimalText(count()) + u" Items, " + DecimalText(checkedCount_) + u" Checked");
-}
+void WordList::refreshStatus() { window_.SetStatusText(StatusText(count(), checkedCount_)); }
 
 void WordList::toggleCheckAll() {
   const bool check = !checkAllToggle_;

@@ -35,6 +35,12 @@ class WordList {
 
   std::int32_t addItem(const std::u16string& written, const std::u16string& spoken, bool checked);
   std::int32_t addImportedItem(const std::u16string& written, const std::u16string& spoken);
+  // Replaces every item by a batch given in its order of arrival, with the outcome of clear() followed
+  // by addItem (refill) or addImportedItem (refillImported) for each entry in turn: the same order (equal
+  // written forms keep their order of arrival), check boxes, markers, counts, toggle and status lines.
+  // It costs n log n: the batch is sorted once and the window receives the rows in order.
+  void refill(std::vector<WordListItem> arrivals);
+  void refillImported(std::vector<std::pair<std::u16string, std::u16string>> arrivals);
   void setSpokenForm(std::int32_t index, const std::u16string& spoken);
   void setMarker(std::int32_t index, const std::u16string& marker);
   void setChecked(std::int32_t index, bool checked);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "modal_steps.h"
+#include "platform/text.h"
 #include "ui/win32/item_dialog.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/win32_window.h"
@@ -108,6 +109,30 @@ TEST(Win32WindowTest, RowsStandWhereTheProgramInsertsThemNotWhereTheControlWould
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_EQ(RowText(list, 0), L"zulu");
     EXPECT_EQ(RowText(list, 1), L"alpha");
+  });
+}
+
+// A refill of many rows reaches the control in the model's order, texts, markers and check boxes
+// included, and the user's clicks still count afterwards.
+TEST(Win32WindowTest, ABatchRefillFillsTheControlInTheModelsOrder) {
+  WithMainWindow([](Win32Window& window, MainDialog& dialog) {
+    WordList& words = dialog.wordList();
+    words.addItem(u"replaced", u"", true);
+    constexpr int kRows = 20000;
+    std::vector<std::pair<std::u16string, std::u16string>> batch;
+    for (int i = kRows - 1; i >= 0; --i) batch.emplace_back(u"w" + std::u16string(DecimalText(100000 + i)), i % 3 ? u"plain" : u"x-1");
+    words.refillImported(batch);
+    HWND list = WordListControl(window);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), kRows);
+    for (const int row : {0, 1, 2, kRows / 2, kRows - 1}) {
+      EXPECT_EQ(RowText(list, row), std::wstring(L"w") + std::to_wstring(100000 + row));
+      EXPECT_EQ(RowText(list, row, 1), row % 3 ? L"plain" : L"x-1");
+      EXPECT_EQ(RowText(list, row, 2), row % 3 ? L"" : L"x");
+      EXPECT_EQ(((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12) == 2), row % 3 != 0) << row;
+    }
+    const std::int32_t checked = words.checkedCount();
+    UserSetsCheck(list, 0, true);
+    EXPECT_EQ(words.checkedCount(), checked + 1);
   });
 }
 

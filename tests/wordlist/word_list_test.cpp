@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <random>
+
 #include "window/control_ids.h"
 #include "wordlist/spoken_form_characters.h"
 #include "support/recording_window.h"
@@ -155,6 +158,62 @@ TEST(SpokenFormCharactersTest, AcceptsLettersBlanksAndTheSevenGermanLettersOnly)
   EXPECT_FALSE(isPlainSpokenForm(u"\u00A0"));  // no-break space is not classic white space
   EXPECT_FALSE(isPlainSpokenForm(u"ok!"));      // the last character counts too
 }
+
+
+
+// Everything a person could see of a list: the rows with their three texts and check boxes, the
+// counts, the toggle and every event line the window printed.
+struct Seen {
+  std::vector<std::string> events;
+  std::vector<std::array<std::u16string, 3>> rows;
+  std::vector<bool> checks;
+  std::int32_t checked = 0;
+  bool toggle = false;
+  std::int32_t lastInserted = 0;
+  bool operator==(const Seen&) const = default;
+};
+
+template <class Fill>
+Seen Filled(Fill&& fill) {
+  RecordingWindow window;
+  WordList list(window);
+  list.addItem(u"old", u"", true);  // replaced by the refill
+  window.TakeEvents();
+  fill(list);
+  Seen seen{window.TakeEvents(), {}, {}, list.checkedCount(), list.checkAllToggle(), list.lastInsertedIndex()};
+  for (const auto& row : window.Rows()) {
+    seen.rows.push_back({row.texts[0], row.texts[1], row.texts[2]});
+    seen.checks.push_back(row.checked);
+  }
+  return seen;
+}
+
+// Random batches with repeated and case-twinned written forms, plain and non-plain spoken forms.
+TEST(WordListRefillTest, BatchRefillShowsWhatAddingOneByOneShows) {
+  std::mt19937 random(7);
+  const std::u16string words[] = {u"alpha", u"Alpha", u"ALPHA", u"beta", u"Ärger", u"ärger", u"b", u"", u"zeta 9"};
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::pair<std::u16string, std::u16string>> batch(random() % 12);
+    std::vector<bool> checks;
+    for (auto& [written, spoken] : batch) {
+      written = words[random() % std::size(words)];
+      spoken = words[random() % std::size(words)];
+      checks.push_back(random() % 2 == 0);
+    }
+    const Seen imported = Filled([&](WordList& list) { list.refillImported(batch); });
+    EXPECT_EQ(imported, Filled([&](WordList& list) {
+                list.clear();
+                for (const auto& [written, spoken] : batch) list.addImportedItem(written, spoken);
+              }));
+    std::vector<WordListItem> items;
+    for (std::size_t i = 0; i < batch.size(); ++i) items.push_back({batch[i].first, batch[i].second, checks[i], {}});
+    EXPECT_EQ(Filled([&](WordList& list) { list.refill(items); }), Filled([&](WordList& list) {
+                list.clear();
+                for (std::size_t i = 0; i < batch.size(); ++i) list.addItem(batch[i].first, batch[i].second, checks[i]);
+              }));
+  }
+}
+
 
 }  // namespace
 }  // namespace lexiglean

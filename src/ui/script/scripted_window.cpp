@@ -129,6 +129,15 @@ void ScriptedWindow::ListInsertRow(int index, const std::u16string& written) {
   rows_.insert(rows_.begin() + index, row);
 }
 
+void ScriptedWindow::ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) {
+  rows_.reserve(rows_.size() + count);
+  for (std::size_t i = 0; i < count; ++i) {
+    const ListRowView view = row(i);
+    rows_.push_back(Row{{std::u16string(view.written), std::u16string(view.spoken), std::u16string(view.marker)},
+                        view.checked, false});
+  }
+}
+
 void ScriptedWindow::ListSelect(int index) {
   if (index >= 0 && index < static_cast<int>(rows_.size())) UserSelectsRow(index);
 }

@@ -73,6 +73,7 @@ class ScriptedWindow : public WindowPort {
   void ComboSetDroppedWidth(int pixels) override { droppedWidth_ = pixels; }
 
   void ListInsertRow(int index, const std::u16string& written) override;
+  void ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) override;
   void ListDeleteRow(int index) override { rows_.erase(rows_.begin() + index); }
   void ListDeleteAllRows() override { rows_.clear(); }
   void ListSetText(int index, int column, const std::u16string& text) override { rows_.at(index).texts[column] = text; }

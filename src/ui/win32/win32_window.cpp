@@ -4,6 +4,8 @@
 
 #include "ui/win32/win32_window.h"
 
+#include <climits>
+
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/item_dialog.h"
 #include "ui/win32/resource_ids.h"
@@ -13,6 +15,21 @@
 
 namespace lexiglean {
 namespace {
+
+// Suspends a control's redrawing for a batch of changes; it repaints once afterwards.
+class RedrawSuspended {
+ public:
+  explicit RedrawSuspended(HWND control) : control_(control) { SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
+  RedrawSuspended(const RedrawSuspended&) = delete;
+  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+  ~RedrawSuspended() {
+    SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(control_, nullptr, TRUE);
+  }
+
+ private:
+  HWND control_;
+};
 
 struct ColumnLayout {
   const wchar_t* header;
@@ -196,7 +213,28 @@ void Win32Window::ListInsertRow(int index, const std::u16string& written) {
   item.mask = LVIF_TEXT;
   item.iItem = index;
   item.pszText = text.data();
-  ChangeWordList(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  // A row that lands elsewhere (or nowhere) would shift every later row against the model.
+  if (ChangeWordList(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) != index) {
+    throw ComError(E_OUTOFMEMORY, GUID_NULL, u"The word list could not take another row.");
+  }
+}
+
+void Win32Window::ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) {
+  const HWND list = Control(IDC_WORD_LIST);
+  const int first = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  if (count > static_cast<std::size_t>(INT_MAX - first)) {
+    throw ComError(E_OUTOFMEMORY, GUID_NULL, u"The word list could not take another row.");
+  }
+  const RedrawSuspended suspended(list);
+  SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(first) + count, LVSICF_NOINVALIDATEALL);
+  for (std::size_t i = 0; i < count; ++i) {
+    const ListRowView view = row(i);
+    const int index = first + static_cast<int>(i);
+    ListInsertRow(index, std::u16string(view.written));
+    if (!view.spoken.empty()) ListSetText(index, 1, std::u16string(view.spoken));
+    if (!view.marker.empty()) ListSetText(index, 2, std::u16string(view.marker));
+    if (view.checked) ListSetCheck(index, true);
+  }
 }
 
 void Win32Window::ListDeleteRow(int index) { ChangeWordList(LVM_DELETEITEM, index, 0); }

@@ -48,6 +48,7 @@ class Win32Window final : public WindowPort {
   void ComboSetDroppedWidth(int pixels) override;
 
   void ListInsertRow(int index, const std::u16string& written) override;
+  void ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) override;
   void ListDeleteRow(int index) override;
   void ListDeleteAllRows() override;
   void ListSetText(int index, int column, const std::u16string& text) override;
