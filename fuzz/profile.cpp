@@ -40,7 +40,7 @@ void Try(Step&& step) {
 }
 
 void UseTheRecogniser(const fs::path& root, const fs::path& words, const fs::path& document) {
-  standin::StandinRecogniser recogniser(standin::StandinOptions{root, words, {}});
+  standin::StandinRecogniser recogniser(standin::StandinOptions{root, words, {}, {}});
   Try([&] {
     auto engine = recogniser.CreateEngineControl();
     engine->GetSpeakerDetail(engine->get_Speaker(), u"");

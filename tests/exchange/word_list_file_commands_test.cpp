@@ -130,7 +130,7 @@ TEST(WordListRoundTripTest, SavedPairsReadBackIdentical) {
   const fs::path folder =
       fs::temp_directory_path() / ("lexiglean-round-trip-" + std::to_string(std::random_device()()));
   fs::create_directories(folder);
-  standin::StandinRecogniser recogniser(standin::StandinOptions{folder / "profile", {}, {}});
+  standin::StandinRecogniser recogniser(standin::StandinOptions{folder / "profile", {}, {}, {}});
   const auto analyzer = recogniser.CreateVocabularyTools()->get_WordAnalyzer();
   for (int round = 0; round < 200; ++round) {
     std::vector<WordListFileEntry> pairs;

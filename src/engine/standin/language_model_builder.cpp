@@ -47,7 +47,7 @@ bool StandinLanguageModelBuilder::Build(std::int32_t, std::int32_t) {
         }
       }
       EnsureFolder(folder);
-      ReplaceFile(path, counts.Format(), ProfileTemporaryPath(path));
+      session_->profile->Files().Replace(path, counts.Format(), ProfileTemporaryPath(path));
     }
     documents_.clear();
     skipped_ = skipped;

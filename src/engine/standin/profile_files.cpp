@@ -51,19 +51,37 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
   return bytes;
 }
 
-void ReplaceFile(const fs::path& target, std::string_view bytes, const fs::path& temporary) {
+void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& temporary) const {
   const std::u16string failure = u"Cannot write " + Quoted(target) + u": ";
-  std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-  if (!file) throw StandinError(E_FAIL, failure + u"cannot create the temporary file " + Quoted(temporary) + u".");
+  std::ofstream file;
+  if (!CreateTemporary(file, temporary)) {
+    throw StandinError(E_FAIL, failure + u"cannot create the temporary file " + Quoted(temporary) + u".");
+  }
   TemporaryFile written(temporary);
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  file.flush();
+  const bool complete = WriteAll(file, bytes);
   file.close();
-  if (file.fail()) throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");
+  if (!complete || file.fail()) {
+    throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");
+  }
   std::error_code error;
-  fs::rename(temporary, target, error);
+  Rename(temporary, target, error);
   if (error) throw StandinError(E_FAIL, failure + Utf8ToUtf16(error.message()) + u".");
   written.Release();
+}
+
+bool FileReplacer::CreateTemporary(std::ofstream& file, const fs::path& temporary) const {
+  file.open(temporary, std::ios::binary | std::ios::trunc);
+  return file.is_open();
+}
+
+bool FileReplacer::WriteAll(std::ofstream& file, std::string_view bytes) const {
+  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.flush();
+  return file.good();
+}
+
+void FileReplacer::Rename(const fs::path& from, const fs::path& to, std::error_code& error) const {
+  fs::rename(from, to, error);
 }
 
 fs::path ProfileTemporaryPath(const fs::path& target) {

@@ -3,6 +3,8 @@
 // same folder and renaming it over the old one, so that a crash leaves either the old or the new
 // content, never a mixture; a failed write leaves the old file as it was.
 #include <filesystem>
+#include <fstream>
+#include <system_error>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,9 +15,25 @@ namespace lexiglean::standin {
 // (or folder) is there but cannot be read.
 std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path);
 
-// Writes bytes to `temporary` (which must lie in the target's folder), flushes it and renames it over
-// `target`. On failure removes what it wrote and throws StandinError naming the target.
-void ReplaceFile(const std::filesystem::path& target, std::string_view bytes, const std::filesystem::path& temporary);
+// Replaces files: writes the bytes to a temporary file (which must lie in the target's folder), flushes
+// it and renames it over the target. Each step is a virtual call, so that a test can make any one of
+// them fail the way a full disk or a locked file would.
+class FileReplacer {
+ public:
+  virtual ~FileReplacer() = default;
+
+  // On failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
+  void Replace(const std::filesystem::path& target, std::string_view bytes,
+               const std::filesystem::path& temporary) const;
+
+ protected:
+  // Creates (or empties) the temporary file; false when it cannot.
+  virtual bool CreateTemporary(std::ofstream& file, const std::filesystem::path& temporary) const;
+  // Writes every byte and flushes; false when not all of them reached the file.
+  virtual bool WriteAll(std::ofstream& file, std::string_view bytes) const;
+  virtual void Rename(const std::filesystem::path& from, const std::filesystem::path& to,
+                      std::error_code& error) const;
+};
 
 // The temporary file of a file in the profile: the profile is the stand-in's own folder, so a fixed
 // name serves (a leftover of a crash is simply written over next time).

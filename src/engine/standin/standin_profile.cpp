@@ -22,8 +22,10 @@ std::u16string Trimmed(std::u16string_view text) {
 
 }  // namespace
 
-StandinProfile::StandinProfile(fs::path root, fs::path systemWordList)
-    : root_(std::move(root)), systemWordList_(std::move(systemWordList)) {}
+StandinProfile::StandinProfile(fs::path root, fs::path systemWordList, std::shared_ptr<const FileReplacer> files)
+    : root_(std::move(root)),
+      systemWordList_(std::move(systemWordList)),
+      files_(files != nullptr ? std::move(files) : std::make_shared<const FileReplacer>()) {}
 
 void StandinProfile::Load() {
   if (root_.empty()) {
@@ -40,14 +42,14 @@ void StandinProfile::Load() {
   } else {
     name = LoginName();
     EnsureFolder(root_ / fs::path(name));
-    ReplaceFile(currentUserPath, Utf16ToUtf8(name) + "\n", ProfileTemporaryPath(currentUserPath));
+    files_->Replace(currentUserPath, Utf16ToUtf8(name) + "\n", ProfileTemporaryPath(currentUserPath));
   }
   if (name.empty()) {
     user_.reset();
-    words_.emplace(systemWordList_, fs::path());
+    words_.emplace(systemWordList_, fs::path(), *files_);
   } else {
     user_ = LoadedUser{name, root_ / fs::path(name)};
-    words_.emplace(systemWordList_, user_->folder);
+    words_.emplace(systemWordList_, user_->folder, *files_);
   }
   loaded_ = true;
 }

@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 
+#include <memory>
+
+#include "engine/standin/profile_files.h"
 #include "engine/standin/vocabulary.h"
 
 namespace lexiglean::standin {
@@ -17,7 +20,11 @@ struct LoadedUser {
 
 class StandinProfile {
  public:
-  StandinProfile(std::filesystem::path root, std::filesystem::path systemWordList);
+  // files: how files are replaced (empty: the real file system).
+  StandinProfile(std::filesystem::path root, std::filesystem::path systemWordList,
+                 std::shared_ptr<const FileReplacer> files = {});
+
+  const FileReplacer& Files() const { return *files_; }
 
   // The loaded user, found on first use; nothing when none is loaded. Throws StandinError when the
   // profile cannot be read or (on a first run) created; the next call tries again.
@@ -34,6 +41,7 @@ class StandinProfile {
 
   std::filesystem::path root_;
   std::filesystem::path systemWordList_;
+  std::shared_ptr<const FileReplacer> files_;
   bool loaded_ = false;
   std::optional<LoadedUser> user_;
   std::optional<Vocabulary> words_;

@@ -19,7 +19,7 @@ StandinVocabularyTools& OwnTools(IVocabularyTools& tools) {
 StandinRecogniser::StandinRecogniser(StandinOptions options)
     : profile_(std::make_shared<StandinProfile>(
           options.profileRoot.empty() ? DefaultProfileRoot() : std::move(options.profileRoot),
-          std::move(options.systemWordList))),
+          std::move(options.systemWordList), std::move(options.files))),
       convertDocument_(std::move(options.convertDocument)) {}
 
 void StandinRecogniser::SetDocumentConverter(DocumentConverter convert) { convertDocument_ = std::move(convert); }

@@ -10,6 +10,7 @@
 
 namespace lexiglean::standin {
 
+class FileReplacer;
 class StandinProfile;
 
 struct StandinOptions {
@@ -19,6 +20,8 @@ struct StandinOptions {
   std::filesystem::path systemWordList = DefaultSystemWordList();
   // Turns .doc, .docx and .pdf documents into text; empty: such documents hold no words.
   DocumentConverter convertDocument;
+  // Writes every file of the profile and every saved word list; empty: the real file system.
+  std::shared_ptr<const FileReplacer> files;
 };
 
 class StandinRecogniser : public Recogniser {

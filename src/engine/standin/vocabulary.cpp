@@ -40,8 +40,8 @@ StandinError DamagedCustomWords(const fs::path& path, std::u16string_view proble
 
 }  // namespace
 
-Vocabulary::Vocabulary(fs::path systemWordList, fs::path userFolder)
-    : systemWordList_(std::move(systemWordList)), userFolder_(std::move(userFolder)) {}
+Vocabulary::Vocabulary(fs::path systemWordList, fs::path userFolder, const FileReplacer& files)
+    : systemWordList_(std::move(systemWordList)), userFolder_(std::move(userFolder)), files_(files) {}
 
 fs::path Vocabulary::CustomWordsPath() const { return userFolder_ / kCustomWordsFile; }
 
@@ -103,7 +103,7 @@ std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& 
   if (added.empty()) return added;
   EnsureFolder(userFolder_);
   const fs::path path = CustomWordsPath();
-  ReplaceFile(path, FormatVersionedWordList(updated.entries), ProfileTemporaryPath(path));
+  files_.Replace(path, FormatVersionedWordList(updated.entries), ProfileTemporaryPath(path));
   customWords_ = std::move(updated);
   return added;
 }

@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/standin/profile_files.h"
 #include "engine/standin/word_entry.h"
 
 namespace lexiglean::standin {
@@ -16,7 +17,7 @@ class Vocabulary {
  public:
   // An empty user folder means no user is loaded: only the system words are known then, and the
   // custom words cannot change.
-  Vocabulary(std::filesystem::path systemWordList, std::filesystem::path userFolder);
+  Vocabulary(std::filesystem::path systemWordList, std::filesystem::path userFolder, const FileReplacer& files);
 
   // True when the written form is a base word or the written form of a custom word.
   bool Contains(const std::u16string& written);
@@ -44,6 +45,7 @@ class Vocabulary {
 
   std::filesystem::path systemWordList_;
   std::filesystem::path userFolder_;
+  const FileReplacer& files_;
   std::optional<std::unordered_set<std::u16string>> baseWords_;
   std::optional<CustomWordSet> customWords_;
 };

@@ -66,7 +66,7 @@ void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t)
       }
     }
     const std::filesystem::path target(path);
-    ReplaceFile(target, FormatVersionedWordList(entries_), UnusedTemporaryPath(target));
+    profile_->Files().Replace(target, FormatVersionedWordList(entries_), UnusedTemporaryPath(target));
   });
 }
 

@@ -45,7 +45,7 @@ TEST_F(ProfileTest, EmptyCurrentUserFileMeansNoUserAndAFirstRunCreatesOne) {
 
 TEST_F(ProfileTest, UnusableProfileFolderIsReportedByGetSpeaker) {
   WriteBytes(base() / "plain-file", "x");
-  StandinRecogniser recogniser(StandinOptions{base() / "plain-file" / "profiles", wordList(), {}});
+  StandinRecogniser recogniser(StandinOptions{base() / "plain-file" / "profiles", wordList(), {}, {}});
   const ComError error = CaughtComError([&] { recogniser.CreateEngineControl()->get_Speaker(); });
   EXPECT_EQ(error.Error(), E_FAIL);
   EXPECT_EQ(error.Iid(), IID_IDgnEngine);

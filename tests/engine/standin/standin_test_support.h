@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/standin/profile_files.h"
+#include "platform/text.h"
 #include "engine/standin/standin_recogniser.h"
 #include "support/caught_com_error.h"
 #include "support/recording_events.h"
@@ -63,8 +66,8 @@ class StandinTest : public ::testing::Test {
   fs::path base() const { return base_; }
 
   // A recogniser on this profile, as if the program started anew.
-  StandinRecogniser Restart(DocumentConverter convert = {}) const {
-    return StandinRecogniser(StandinOptions{root(), wordList(), std::move(convert)});
+  StandinRecogniser Restart(DocumentConverter convert = {}, std::shared_ptr<const FileReplacer> files = {}) const {
+    return StandinRecogniser(StandinOptions{root(), wordList(), std::move(convert), std::move(files)});
   }
 
  private:
