@@ -5,12 +5,14 @@
 #include "window/control_ids.h"
 #include "engine/report_com_error.h"
 #include "documents/word_processor.h"
+#include "harvest/adapt_writing_style.h"
 #include "platform/text.h"
 
 namespace lexiglean {
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
     : window_(window), services_(services), wordList_(window), documents_(window), events_(window), engine_(window, services.recogniser, events_),
-      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor) {}
+      phraseSearch_(window, wordList_, documents_, engine_, services.wordProcessor),
+      wordSearch_(window, wordList_, documents_, engine_, analysisTotal) {}
 
 void MainDialog::Guarded(const std::function<void()>& command) {
   try {
@@ -62,6 +64,8 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_ADD_DOCUMENTS: return documents_.AddDocuments();
     case IDC_REMOVE_DOCUMENT: return documents_.RemoveSelectedDocument();
     case IDC_SEARCH_PHRASES: return phraseSearch_.SearchPhrases();
+    case IDC_SEARCH_WORDS: return wordSearch_.SearchWords();
+    case IDC_ADAPT_WRITING_STYLE: return AdaptWritingStyle(window_, documents_, engine_);
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL:
       wordList_.clearAll();

@@ -10,6 +10,7 @@
 #include "engine/engine_connection.h"
 #include "engine/voc_events.h"
 #include "harvest/search_phrases.h"
+#include "harvest/search_words.h"
 
 namespace lexiglean {
 
@@ -51,6 +52,7 @@ class MainDialog {
   CVocEvents events_;
   EngineConnection engine_;
   PhraseSearch phraseSearch_;
+  WordSearch wordSearch_;
 };
 
 }  // namespace lexiglean

@@ -37,6 +37,7 @@ inline constexpr int IDNO = 7;
 inline constexpr unsigned MB_OK = 0x0;
 inline constexpr unsigned MB_YESNO = 0x4;
 inline constexpr unsigned MB_ICONERROR = 0x10;
+inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 

@@ -1,0 +1,145 @@
+#include "harvest/phrase_file_scan.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "harvest/phrase_scanner.h"
+#include "harvest/phrase_text_decoding.h"
+#include "harvest/phrase_word_blanking.h"
+
+namespace lexiglean {
+namespace {
+
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+// A line without its end is searched in parts once this much of it is waiting.
+constexpr std::size_t kLongLinePart = std::size_t{4} << 20;
+
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Blanks the words holding a letter beyond ASCII, line by line ('\n' ends a line).
+void BlankLines(std::span<char> text) {
+  if (IsAscii(std::string_view(text.data(), text.size()))) return;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    const void* lineEnd = std::memchr(text.data() + start, '\n', text.size() - start);
+    const std::size_t end = lineEnd ? static_cast<std::size_t>(static_cast<const char*>(lineEnd) - text.data()) : text.size();
+    BlankWordsWithLettersBeyondAscii(text.subspan(start, end - start));
+    start = end + 1;
+  }
+}
+
+bool IsRunByte(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return b >= 0x80 || (b >= '0' && b <= '9') || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || b == '_';
+}
+
+bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }
+
+// Where a line without its end may be cut: a phrase reads at most four runs of word characters joined
+// by single white-space characters, and the character after the last. Walking back over the last four
+// such runs (bytes beyond ASCII counted as word bytes, so that no word and no UTF-8 sequence is cut)
+// gives a position before which every search has seen all it needs. 0 when there is none.
+std::size_t SafeCut(std::string_view text) {
+  std::size_t end = text.size();
+  for (int runs = 1;; ++runs) {
+    std::size_t start = end;
+    while (start > 0 && IsRunByte(text[start - 1])) --start;
+    if (runs == 4 || start == 0) return start;
+    if (!IsSeparator(text[start - 1]) || start == 1 || !IsRunByte(text[start - 2])) return start;
+    end = start - 1;
+  }
+}
+
+class PhraseStreamScanner {
+ public:
+  explicit PhraseStreamScanner(const std::function<void(std::string_view)>& onPhrase) : onPhrase_(onPhrase) {}
+
+  void Add(std::string_view text) {
+    pending_ += text;
+    const std::size_t lastLineEnd = pending_.rfind('\n');
+    if (lastLineEnd != std::string::npos) {
+      SearchLines(lastLineEnd + 1);
+      pending_.erase(0, lastLineEnd + 1);
+      nextPart_ = kLongLinePart;
+    } else if (pending_.size() >= nextPart_) {
+      SearchPartOfLongLine();
+      // A long run of word characters may leave little to cut: wait for twice as much before trying again.
+      nextPart_ = std::max(kLongLinePart, 2 * pending_.size());
+    }
+  }
+
+  void Finish() {
+    SearchLines(pending_.size());
+    pending_.clear();
+  }
+
+ private:
+  // Searches the complete lines at the start of pending_ (its first `length` bytes).
+  void SearchLines(std::size_t length) {
+    const std::span<char> lines(pending_.data(), length);
+    BlankLines(lines);
+    const std::string_view text(lines.data(), lines.size());
+    ForEachPhraseInText(text, [&](const PhraseMatch& match) { onPhrase_(text.substr(match.offset, match.length)); });
+  }
+
+  // Searches the start of a line that has no end yet, up to a safe cut, and drops what was searched.
+  void SearchPartOfLongLine() {
+    const std::size_t cut = SafeCut(pending_);
+    if (cut == 0) return;
+    // The whole waiting text is blanked (a copy: the rest is blanked again once more of it is known) and
+    // searched; only phrases that start before the cut are taken.
+    std::string blanked = pending_;
+    BlankWordsWithLettersBeyondAscii(blanked);
+    std::size_t resume = 0;
+    while (const std::optional<PhraseMatch> match = FindNextPhraseInLine(blanked, resume)) {
+      if (match->offset >= cut) break;
+      onPhrase_(std::string_view(blanked).substr(match->offset, match->length));
+      resume = match->offset + match->length;
+    }
+    pending_.erase(0, std::max(resume, cut));
+  }
+
+  const std::function<void(std::string_view)>& onPhrase_;
+  std::string pending_;
+  std::size_t nextPart_ = kLongLinePart;
+};
+
+}  // namespace
+
+bool ScanPhrasesInFile(std::istream& file, const std::function<void(std::string_view)>& onPhrase) {
+  PhraseStreamScanner scanner(onPhrase);
+  std::string block(kBlockSize, '\0');
+  std::optional<Utf16PhraseTextDecoder> utf16;
+  std::string decoded;
+  bool first = true;
+  while (file) {
+    file.read(block.data(), static_cast<std::streamsize>(block.size()));
+    std::string_view bytes(block.data(), static_cast<std::size_t>(file.gcount()));
+    if (first && HasUtf16ByteOrderMark(bytes)) {
+      utf16.emplace(bytes[0] == '\xFF');
+      bytes.remove_prefix(2);
+    }
+    first = false;
+    if (utf16) {
+      decoded.clear();
+      utf16->Decode(bytes, decoded);
+      scanner.Add(decoded);
+    } else {
+      scanner.Add(bytes);
+    }
+  }
+  if (utf16) {
+    decoded.clear();
+    utf16->Finish(decoded);
+    scanner.Add(decoded);
+  }
+  scanner.Finish();
+  return !file.bad();
+}
+
+}  // namespace lexiglean
