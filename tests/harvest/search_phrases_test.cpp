@@ -95,6 +95,27 @@ TEST_F(SearchPhrasesTest, ADocumentThatCannotBeConvertedIsGivenUpAndNothingIsLef
   EXPECT_TRUE(TemporaryFolderIsEmpty());
 }
 
+TEST_F(SearchPhrasesTest, AConversionJobThatThrowsGivesUpItsDocumentAndTheSearchGoesOn) {
+  const fs::path document = kData / "documents" / "sample.docx";
+  AddDocuments({PathText(document), PathText(kData / "phrases" / "letter.rtf")});
+  setenv("TMPDIR", (base_ / "missing").c_str(), 1);  // the converter's temporary folder cannot be found
+  const Events events = Search();
+  ASSERT_GE(events.size(), 4u);
+  const std::string box = "box: AutomateWord Error | The document could not be converted to text:\\n\\n" +
+                          document.string() + "\\n\\n";
+  EXPECT_EQ(events[1].rfind(box, 0), 0u) << events[1];
+  EXPECT_EQ(events[3], "status: ... searching phrases in letter.rtf ...");
+  EXPECT_EQ(Written().size(), 3u);
+}
+
+TEST_F(SearchPhrasesTest, AFolderInTheListIsReportedLikeAFileThatCannotBeOpened) {
+  fs::create_directories(base_ / "folder.txt");
+  AddDocuments({PathText(base_ / "folder.txt"), PathText(kData / "phrases" / "letter.rtf")});
+  const Events events = Search();
+  EXPECT_EQ(events[1], "box: File open failed | Couldn't open:\\n\\n" + (base_ / "folder.txt").string());
+  EXPECT_EQ(Written().size(), 3u);
+}
+
 TEST(SearchPhrasesWithoutRecogniserTest, TheMissingAnalyzerIsReportedAndTheWindowStaysOpen) {
   RecordingWindow window;
   MainDialog dialog(window, {});
