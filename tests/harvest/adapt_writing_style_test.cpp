@@ -61,14 +61,10 @@ TEST_F(AdaptWritingStyleTest, APdfIsOfferedLikeAnyOtherDocument) {
 }
 
 TEST(AdaptWritingStyleWithoutRecogniserTest, TheFailureIsShownAndTheWindowStaysOpen) {
-  RecordingWindow window;
-  MainDialog dialog(window, {});
-  dialog.OnInitDialog();
-  window.QueueFiles({PathText(kData / "phrases" / "letter.rtf")});
-  dialog.OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
-  window.TakeEvents();
+  WindowWithoutRecogniser main;
+  RecordingWindow& window = main.window;
   window.QueueAnswer(IDYES);
-  dialog.OnCommand(IDC_ADAPT_WRITING_STYLE, BN_CLICKED);
+  main.dialog.OnCommand(IDC_ADAPT_WRITING_STYLE, BN_CLICKED);
   EXPECT_EQ(window.TakeEvents(), (Events{Question(1), "answer: yes",
                                          "box: Error | Error: 0x80004003 - Invalid pointer\\n", "answer: ok"}));
   EXPECT_FALSE(window.Ended());

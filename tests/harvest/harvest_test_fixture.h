@@ -102,4 +102,16 @@ class HarvestTest : public ::testing::Test {
   std::optional<MainDialog> dialog_;
 };
 
+// A main window without a recogniser whose document list holds one document.
+struct WindowWithoutRecogniser {
+  WindowWithoutRecogniser() {
+    dialog.OnInitDialog();
+    window.QueueFiles({PathText(kData / "phrases" / "letter.rtf")});
+    dialog.OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
+    window.TakeEvents();
+  }
+  RecordingWindow window;
+  MainDialog dialog{window, {}};
+};
+
 }  // namespace lexiglean::testing

@@ -6,7 +6,6 @@ namespace lexiglean::testing {
 namespace {
 
 using SearchPhrasesTest = HarvestTest;
-using ::lexiglean::testing::RecordingWindow;
 
 TEST_F(SearchPhrasesTest, AnEmptyDocumentListSaysSoAndChangesNothing) {
   EXPECT_EQ(Search(), (Events{"box: Error | No docs to collect phrases from.", "answer: ok"}));
@@ -117,13 +116,9 @@ TEST_F(SearchPhrasesTest, AFolderInTheListIsReportedLikeAFileThatCannotBeOpened)
 }
 
 TEST(SearchPhrasesWithoutRecogniserTest, TheMissingAnalyzerIsReportedAndTheWindowStaysOpen) {
-  RecordingWindow window;
-  MainDialog dialog(window, {});
-  dialog.OnInitDialog();
-  window.QueueFiles({PathText(kData / "phrases" / "letter.rtf")});
-  dialog.OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
-  window.TakeEvents();
-  dialog.OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
+  WindowWithoutRecogniser main;
+  RecordingWindow& window = main.window;
+  main.dialog.OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
   EXPECT_EQ(window.TakeEvents(), (Events{"status: ... searching phrases in letter.rtf ...",
                                          "box: Error | Error: 0x80004003 - Invalid pointer\\n", "answer: ok"}));
   EXPECT_FALSE(window.Ended());
