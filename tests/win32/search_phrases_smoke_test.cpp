@@ -1,6 +1,7 @@
 // Search Phrases through the real window of lexiglean-standin.exe under Wine: a text document added
 // through the common open dialog, the search run by its button, the word list and status bar read
-// back, and the program left through "Save the Data".
+// back, then Search Words and Adapt Writing Style by their buttons, and the program left through
+// "Save the Data".
 //
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path); LEXIGLEAN_STANDIN_HOME, set by
 // run-smoke-test.sh, gives it a fresh profile. run-smoke-test.sh photographs the filled window as
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -138,6 +140,22 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
   ASSERT_NE(statusBar, nullptr);
   EXPECT_EQ(testing::StatusText(process, statusBar), L"  2 Items, 2 Checked");
   testing::OfferScreenshot(window, "search-phrases");
+
+  // "Search &Words": the words the recogniser lacks join the checked phrases, every row checked.
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_SEARCH_WORDS)), std::vector<BoxSeen>{});
+  const std::vector<Row> rows = ReadRows(process, item(IDC_WORD_LIST));
+  EXPECT_GT(rows.size(), 2u);
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), Row{L"Bank of America", L"", L"", true}), 1);
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const Row& row) { return row.checked; }),
+            static_cast<std::ptrdiff_t>(rows.size()));
+  const std::wstring count = std::to_wstring(rows.size());
+  EXPECT_EQ(testing::StatusText(process, statusBar), L"  " + count + L" Items, " + count + L" Checked");
+
+  // "A&dapt Writing &Style" asks first; No leaves the language model alone.
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_ADAPT_WRITING_STYLE)),
+            (std::vector<BoxSeen>{{L"WARNING",
+                                   L"WARNING:\n\nThis function will modify the Language Model.\n\nYou have chosen 1 "
+                                   L"documents to adapt to Writing Style.\n\nDo you want to proceed?"}}));
 
   // With items in the list, "E&xit" asks first.
   PostMessageW(item(IDC_EXIT), BM_CLICK, 0, 0);
