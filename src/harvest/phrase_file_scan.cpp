@@ -101,9 +101,12 @@ class PhraseStreamScanner {
   void SearchPartOfLongLine() {
     const std::size_t cut = SafeCut(pending_);
     if (cut == 0) return;
-    // The whole waiting text is blanked (a copy: the rest is blanked again once more of it is known) and
-    // searched; only phrases that start before the cut are taken.
-    std::string blanked = pending_;
+    // The waiting text up to its last run (which may still grow, or end inside a UTF-8 sequence) is
+    // blanked in a copy, since what is kept is blanked again once more of it is known, and searched;
+    // only phrases that start before the cut are taken: they never read that far.
+    std::size_t lastRun = pending_.size();
+    while (lastRun > 0 && IsRunByte(pending_[lastRun - 1])) --lastRun;
+    std::string blanked = pending_.substr(0, lastRun);
     BlankWordsWithLettersBeyondAscii(blanked);
     std::size_t resume = 0;
     while (const std::optional<PhraseMatch> match = FindNextPhraseInLine(blanked, resume)) {
