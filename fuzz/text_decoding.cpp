@@ -26,8 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(IsValidUtf8(Utf16ToUtf8(units)), "any UTF-16 encodes to valid UTF-8");
   Require(Utf16ToNarrow(units).size() <= units.size(), "one narrow byte at most per code unit");
 
-  if (const auto narrowed = DecodeUtf16PhraseText(bytes)) {
-    Require(narrowed->size() == (bytes.size() - 1) / 2, "one byte per UTF-16 code unit");
+  if (const auto decoded = DecodeUtf16PhraseText(bytes)) {
+    Require(IsValidUtf8(*decoded), "UTF-16 phrase text decodes to valid UTF-8");
+    // Decoded in two blocks split anywhere, the text is the same.
+    const std::size_t split = 2 + (size > 2 ? data[size - 1] % (size - 1) : 0);
+    Utf16PhraseTextDecoder decoder(bytes[0] == '\xFF');
+    std::string pieces;
+    decoder.Decode(bytes.substr(2, split - 2), pieces);
+    decoder.Decode(bytes.substr(split), pieces);
+    decoder.Finish(pieces);
+    Require(pieces == *decoded, "decoding in blocks equals decoding at once");
   }
   return 0;
 }

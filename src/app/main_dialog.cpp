@@ -3,6 +3,7 @@
 #include "window/control_ids.h"
 #include "engine/report_com_error.h"
 #include "documents/word_processor.h"
+#include "harvest/adapt_writing_style.h"
 
 namespace lexiglean {
 MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
@@ -11,7 +12,8 @@ MainDialog::MainDialog(WindowPort& window, MainDialogServices services)
       wordListFiles_(window, wordList_, engine_),
       customWords_(window, wordList_, engine_, [this] { ClearAll(); }),
       itemEditor_(window, wordList_, engine_), editItemDialog_(itemEditor_), addItemDialog_(itemEditor_),
-      spokenForms_(window, wordList_, engine_) {}
+      spokenForms_(window, wordList_, engine_),
+      wordSearch_(window, wordList_, documents_, engine_, analysisTotal) {}
 
 void MainDialog::OnInitDialog() {
   window_.SetUpWindowIcon();
@@ -54,6 +56,8 @@ void MainDialog::Dispatch(int id, int notificationCode) {
     case IDC_EDIT_ITEM: return editItemDialog_.Run();
     case IDC_ADD_ITEM: return addItemDialog_.Run();
     case IDC_CREATE_SPOKEN_FORMS: return spokenForms_.CreateSpokenForms();
+    case IDC_SEARCH_WORDS: return wordSearch_.SearchWords();
+    case IDC_ADAPT_WRITING_STYLE: return AdaptWritingStyle(window_, documents_, engine_);
     case IDC_CHECK_UNCHECK_ALL: return wordList_.toggleCheckAll();
     case IDC_CLEAR_ALL: return ClearAll();
     case IDC_FROM_TXT_FILE: return wordListFiles_.ImportFromTextFile();

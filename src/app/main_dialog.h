@@ -12,6 +12,7 @@
 #include "exchange/custom_words_commands.h"
 #include "exchange/word_list_file_commands.h"
 #include "harvest/search_phrases.h"
+#include "harvest/search_words.h"
 #include "spoken/item_dialogs.h"
 #include "spoken/spoken_form_generator.h"
 
@@ -61,6 +62,7 @@ class MainDialog {
   EditItemDialog editItemDialog_;
   AddItemDialog addItemDialog_;
   SpokenFormGenerator spokenForms_;
+  WordSearch wordSearch_;
 };
 
 }  // namespace lexiglean

@@ -1,18 +1,38 @@
 #include "documents/word_processor.h"
 
+#include <exception>
 #include <limits>
 #include <thread>
+
+#include "platform/text_decoding.h"
 
 namespace lexiglean {
 
 std::int32_t WordMajorVersion = 0;
 std::u16string ConversionPath;
 
-int RunWordProcessorJob(const std::function<int()>& job) {
+int RunWordProcessorJob(const std::function<int()>& job, std::u16string* escaped) {
   int exitCode = 1;
-  std::thread worker([&] { exitCode = job(); });
+  std::exception_ptr failure;
+  std::thread worker([&] {
+    try {
+      exitCode = job();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  });
   worker.join();
-  return exitCode;
+  if (!failure) return exitCode;
+  if (escaped != nullptr) {
+    try {
+      std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+      *escaped = DecodeUtf8OrNarrow(error.what());
+    } catch (...) {
+      *escaped = u"An unexpected error occurred.";
+    }
+  }
+  return kWordJobGaveUp;
 }
 
 std::u16string WordVersionStatusText(std::int32_t majorVersion) {

@@ -33,8 +33,11 @@ class WordProcessor {
   virtual int AutomateWord(WindowPort& window) = 0;
 };
 
-// Runs a job on a new thread and waits for its end without a time limit; returns its exit code.
-int RunWordProcessorJob(const std::function<int()>& job);
+// Runs a job on a new thread and waits for its end without a time limit; returns its exit code. An
+// exception that escapes the job is caught at the job's boundary, on its thread, so that it never ends
+// the program: the job then counts as given up (kWordJobGaveUp) and `escaped`, when given, receives
+// the exception's text.
+int RunWordProcessorJob(const std::function<int()>& job, std::u16string* escaped = nullptr);
 
 // The status-bar text for a major version ("Word 2016 detected", ..., "Word version unknown").
 std::u16string WordVersionStatusText(std::int32_t majorVersion);

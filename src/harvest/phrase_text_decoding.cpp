@@ -1,28 +1,72 @@
 #include "harvest/phrase_text_decoding.h"
 
-#include <cstddef>
 #include <utility>
 
+#include "platform/text.h"
+
 namespace lexiglean {
+namespace {
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+void AppendUtf8(std::u16string_view units, std::string& text) { text += Utf16ToUtf8(units); }
+
+}  // namespace
 
 bool HasUtf16ByteOrderMark(std::string_view fileBytes) {
   return fileBytes.size() >= 2 &&
          ((fileBytes[0] == '\xFF' && fileBytes[1] == '\xFE') || (fileBytes[0] == '\xFE' && fileBytes[1] == '\xFF'));
 }
 
+void Utf16PhraseTextDecoder::Append(char16_t unit, std::string& text) {
+  if (highSurrogate_ != 0) {
+    const char16_t high = std::exchange(highSurrogate_, 0);
+    if (IsLowSurrogate(unit)) {
+      const char16_t pair[] = {high, unit};
+      AppendUtf8(std::u16string_view(pair, 2), text);
+      return;
+    }
+    AppendUtf8(u"\uFFFD", text);
+  }
+  if (IsHighSurrogate(unit)) {
+    highSurrogate_ = unit;
+  } else if (unit < 0x80) {
+    text.push_back(static_cast<char>(unit));
+  } else {
+    AppendUtf8(std::u16string_view(&unit, 1), text);
+  }
+}
+
+void Utf16PhraseTextDecoder::Decode(std::string_view bytes, std::string& text) {
+  text.reserve(text.size() + bytes.size());
+  std::size_t i = 0;
+  const auto unitOf = [&](unsigned char first, unsigned char second) {
+    return static_cast<char16_t>(littleEndian_ ? first | (second << 8) : (first << 8) | second);
+  };
+  if (oddByte_ && !bytes.empty()) {
+    Append(unitOf(*oddByte_, static_cast<unsigned char>(bytes[0])), text);
+    oddByte_.reset();
+    i = 1;
+  }
+  for (; i + 1 < bytes.size(); i += 2) {
+    Append(unitOf(static_cast<unsigned char>(bytes[i]), static_cast<unsigned char>(bytes[i + 1])), text);
+  }
+  if (i < bytes.size()) oddByte_ = static_cast<unsigned char>(bytes[i]);
+}
+
+void Utf16PhraseTextDecoder::Finish(std::string& text) {
+  if (std::exchange(highSurrogate_, 0) != 0) AppendUtf8(u"\uFFFD", text);
+  if (oddByte_) AppendUtf8(u"\uFFFD", text);
+  oddByte_.reset();
+}
+
 std::optional<std::string> DecodeUtf16PhraseText(std::string_view fileBytes) {
   if (!HasUtf16ByteOrderMark(fileBytes)) return std::nullopt;
-  const bool littleEndian = fileBytes[0] == '\xFF';
-  const std::string_view units = fileBytes.substr(2);
+  Utf16PhraseTextDecoder decoder(fileBytes[0] == '\xFF');
   std::string text;
-  text.reserve(units.size() / 2 + 1);
-  std::size_t i = 0;
-  for (; i + 1 < units.size(); i += 2) {
-    const unsigned char low = static_cast<unsigned char>(littleEndian ? units[i] : units[i + 1]);
-    const unsigned char high = static_cast<unsigned char>(littleEndian ? units[i + 1] : units[i]);
-    text.push_back(high == 0 && low < 0x80 ? static_cast<char>(low) : kNonAsciiStandIn);
-  }
-  if (i < units.size()) text.push_back(kNonAsciiStandIn);
+  decoder.Decode(fileBytes.substr(2), text);
+  decoder.Finish(text);
   return text;
 }
 

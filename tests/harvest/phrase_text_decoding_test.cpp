@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "harvest/phrase_scanner.h"
+#include "platform/text.h"
 
 namespace lexiglean {
 namespace {
@@ -21,15 +22,23 @@ std::string Utf16File(std::u16string_view text, bool littleEndian) {
   return bytes;
 }
 
-TEST(PhraseTextDecodingTest, Utf16WithByteOrderMarkBecomesNarrowText) {
+TEST(PhraseTextDecodingTest, Utf16WithByteOrderMarkBecomesUtf8Text) {
   const std::u16string text = u"Visit New York City\r\nZ\u00FCrich Gare du Nord \u00C9cole Ab\u0141Cd \U0001F600Xy Zw";
-  const std::string expected = "Visit New York City\r\nZ\x80rich Gare du Nord \x80" "cole Ab\x80" "Cd \x80\x80Xy Zw";
+  const std::string expected = Utf16ToUtf8(text);
   EXPECT_EQ(DecodeUtf16PhraseText(Utf16File(text, true)), expected);
   EXPECT_EQ(DecodeUtf16PhraseText(Utf16File(text, false)), expected);
   // A unit whose low byte is ASCII but whose high byte is not zero is no ASCII character (U+0141 above,
   // U+4E41 here).
-  EXPECT_EQ(DecodeUtf16PhraseText(Utf16File(u"\u4E41", true)), std::string("\x80"));
-  EXPECT_EQ(DecodeUtf16PhraseText(std::string("\xFF\xFE" "A\0B", 5)), std::string("A\x80"));  // odd last byte
+  EXPECT_EQ(DecodeUtf16PhraseText(Utf16File(u"\u4E41", true)), std::string("\xE4\xB9\x81"));
+  EXPECT_EQ(DecodeUtf16PhraseText(std::string("\xFF\xFE" "A\0B", 5)), std::string("A\xEF\xBF\xBD"));  // odd last byte
+  // A surrogate pair split between two blocks is joined; a lone one becomes U+FFFD.
+  Utf16PhraseTextDecoder decoder(true);
+  std::string joined;
+  const std::string pair = Utf16File(u"\U0001F600\xD800", true).substr(2);
+  decoder.Decode(pair.substr(0, 3), joined);
+  decoder.Decode(pair.substr(3), joined);
+  decoder.Finish(joined);
+  EXPECT_EQ(joined, "\xF0\x9F\x98\x80\xEF\xBF\xBD");
   EXPECT_EQ(DecodeUtf16PhraseText("\xFF\xFE"), std::string());
 }
 

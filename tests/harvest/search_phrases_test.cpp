@@ -1,95 +1,11 @@
 // Search Phrases end to end on the stand-in recogniser and the stand-in word processor, through the
 // fake window.
-#include <gtest/gtest.h>
-#include <stdlib.h>
+#include "harvest_test_fixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-
-#include "window/control_ids.h"
-#include "app/main_dialog.h"
-#include "documents/standin/converted_document_text.h"
-#include "documents/standin/standin_word_processor.h"
-#include "engine/standin/standin_recogniser.h"
-#include "platform/text.h"
-#include "support/recording_window.h"
-
-namespace lexiglean {
+namespace lexiglean::testing {
 namespace {
 
-namespace fs = std::filesystem;
-using ::lexiglean::testing::RecordingWindow;
-using Events = std::vector<std::string>;
-
-const fs::path kData = LEXIGLEAN_TEST_DATA_DIR;
-
-std::u16string PathText(const fs::path& path) { return path.u16string(); }
-
-// A fresh stand-in profile and temporary folder per test; the temporary folder must be empty again
-// after every search, since converted texts live there only while they are searched.
-class SearchPhrasesTest : public ::testing::Test {
- protected:
-  SearchPhrasesTest() {
-    std::random_device random;
-    base_ = fs::temp_directory_path() / ("lexiglean-phrases-test-" + std::to_string(random()));
-    fs::create_directories(base_ / "profile");
-    fs::create_directories(base_ / "tmp");
-    std::ofstream(base_ / "profile" / "current-user") << "tester\n";
-    std::ofstream(base_ / "words") << "the\nteam\n";
-    savedTmp_ = getenv("TMPDIR") ? getenv("TMPDIR") : "";
-    setenv("TMPDIR", (base_ / "tmp").c_str(), 1);
-    standin::StandinOptions options;
-    options.profileRoot = base_ / "profile";
-    options.systemWordList = base_ / "words";
-    options.convertDocument = ConvertedDocumentText;
-    recogniser_.emplace(options);
-    dialog_.emplace(window, MainDialogServices{&*recogniser_, &wordProcessor_});
-    dialog_->OnInitDialog();
-    window.TakeEvents();
-  }
-  ~SearchPhrasesTest() override {
-    dialog_.reset();
-    recogniser_.reset();
-    if (savedTmp_.empty()) {
-      unsetenv("TMPDIR");
-    } else {
-      setenv("TMPDIR", savedTmp_.c_str(), 1);
-    }
-    std::error_code ignored;
-    fs::remove_all(base_, ignored);
-  }
-
-  void AddDocuments(const std::vector<std::u16string>& paths) {
-    window.QueueFiles(paths);
-    dialog_->OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
-    window.TakeEvents();
-  }
-  // Runs the command and returns its events without the recogniser's progress texts.
-  Events Search() {
-    dialog_->OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
-    Events events;
-    for (std::string& line : window.TakeEvents()) {
-      if (line.rfind("status: Searching for unknown words", 0) != 0 && line.rfind("status:   ", 0) != 0) {
-        events.push_back(std::move(line));
-      }
-    }
-    return events;
-  }
-  std::vector<std::u16string> Written() const {
-    std::vector<std::u16string> written;
-    for (const auto& row : window.Rows()) written.push_back(row.texts[0]);
-    return written;
-  }
-  bool TemporaryFolderIsEmpty() const { return fs::is_empty(base_ / "tmp"); }
-
-  RecordingWindow window;
-  fs::path base_;
-  std::string savedTmp_;
-  StandinWordProcessor wordProcessor_;
-  std::optional<standin::StandinRecogniser> recogniser_;
-  std::optional<MainDialog> dialog_;
-};
+using SearchPhrasesTest = HarvestTest;
 
 TEST_F(SearchPhrasesTest, AnEmptyDocumentListSaysSoAndChangesNothing) {
   EXPECT_EQ(Search(), (Events{"box: Error | No docs to collect phrases from.", "answer: ok"}));
@@ -178,18 +94,35 @@ TEST_F(SearchPhrasesTest, ADocumentThatCannotBeConvertedIsGivenUpAndNothingIsLef
   EXPECT_TRUE(TemporaryFolderIsEmpty());
 }
 
+TEST_F(SearchPhrasesTest, AConversionJobThatThrowsGivesUpItsDocumentAndTheSearchGoesOn) {
+  const fs::path document = kData / "documents" / "sample.docx";
+  AddDocuments({PathText(document), PathText(kData / "phrases" / "letter.rtf")});
+  setenv("TMPDIR", (base_ / "missing").c_str(), 1);  // the converter's temporary folder cannot be found
+  const Events events = Search();
+  ASSERT_GE(events.size(), 4u);
+  const std::string box = "box: AutomateWord Error | The document could not be converted to text:\\n\\n" +
+                          document.string() + "\\n\\n";
+  EXPECT_EQ(events[1].rfind(box, 0), 0u) << events[1];
+  EXPECT_EQ(events[3], "status: ... searching phrases in letter.rtf ...");
+  EXPECT_EQ(Written().size(), 3u);
+}
+
+TEST_F(SearchPhrasesTest, AFolderInTheListIsReportedLikeAFileThatCannotBeOpened) {
+  fs::create_directories(base_ / "folder.txt");
+  AddDocuments({PathText(base_ / "folder.txt"), PathText(kData / "phrases" / "letter.rtf")});
+  const Events events = Search();
+  EXPECT_EQ(events[1], "box: File open failed | Couldn't open:\\n\\n" + (base_ / "folder.txt").string());
+  EXPECT_EQ(Written().size(), 3u);
+}
+
 TEST(SearchPhrasesWithoutRecogniserTest, TheMissingAnalyzerIsReportedAndTheWindowStaysOpen) {
-  RecordingWindow window;
-  MainDialog dialog(window, {});
-  dialog.OnInitDialog();
-  window.QueueFiles({PathText(kData / "phrases" / "letter.rtf")});
-  dialog.OnCommand(IDC_ADD_DOCUMENTS, BN_CLICKED);
-  window.TakeEvents();
-  dialog.OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
+  WindowWithoutRecogniser main;
+  RecordingWindow& window = main.window;
+  main.dialog.OnCommand(IDC_SEARCH_PHRASES, BN_CLICKED);
   EXPECT_EQ(window.TakeEvents(), (Events{"status: ... searching phrases in letter.rtf ...",
                                          "box: Error | Error: 0x80004003 - Invalid pointer\\n", "answer: ok"}));
   EXPECT_FALSE(window.Ended());
 }
 
 }  // namespace
-}  // namespace lexiglean
+}  // namespace lexiglean::testing

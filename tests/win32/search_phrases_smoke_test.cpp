@@ -1,6 +1,7 @@
 // Search Phrases through the real window of lexiglean-standin.exe under Wine: a text document added
 // through the common open dialog, the search run by its button, the word list and status bar read
-// back, spoken forms created by their button, and the program left through "Save the Data".
+// back, spoken forms created by their button, then Search Words and Adapt Writing Style by their buttons,
+// and the program left through "Save the Data".
 //
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path); LEXIGLEAN_STANDIN_HOME, set by
 // run-smoke-test.sh, gives it a fresh profile. run-smoke-test.sh photographs the filled window as
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -76,10 +78,28 @@ TEST(SearchPhrasesSmokeTest, AddsADocumentThroughTheOpenDialogAndListsItsPhrases
             (std::vector<BoxSeen>{{L"Done Creating Spoken Forms",
                                    L"0 out of 7 Spoken Forms resolved\n\n7 problem words remain.\n\n"
                                    L"Do you want to save them?"}}));
-  EXPECT_EQ(ReadRows(process, item(IDC_WORD_LIST)),
-            (std::vector<Row>{{L"Bank of America", L"*Bank* *of* *America*", L"+", false},
+  EXPECT_EQ(testing::ReadListRows(process, item(IDC_WORD_LIST)),
+            (std::vector<ListRow>{{L"Bank of America", L"*Bank* *of* *America*", L"+", false},
                               {L"Visit New York City", L"*Visit* *New* *York* *City*", L"+", false}}));
   EXPECT_FALSE(IsWindowEnabled(item(IDC_CREATE_SPOKEN_FORMS)));
+
+  // "Check / Uncheck All" checks every row again (the harvest left the toggle false); then "Search
+  // &Words": the words the recogniser lacks join the checked phrases, every row checked.
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_CHECK_UNCHECK_ALL)), std::vector<BoxSeen>{});
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_SEARCH_WORDS)), std::vector<BoxSeen>{});
+  const std::vector<ListRow> rows = testing::ReadListRows(process, item(IDC_WORD_LIST));
+  EXPECT_GT(rows.size(), 2u);
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), ListRow{L"Bank of America", L"*Bank* *of* *America*", L"", true}), 1);
+  EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](const ListRow& row) { return row.checked; }),
+            static_cast<std::ptrdiff_t>(rows.size()));
+  const std::wstring count = std::to_wstring(rows.size());
+  EXPECT_EQ(testing::StatusText(process, statusBar), L"  " + count + L" Items, " + count + L" Checked");
+
+  // "A&dapt Writing &Style" asks first; No leaves the language model alone.
+  EXPECT_EQ(testing::ClickAnsweringBoxes(program, item(IDC_ADAPT_WRITING_STYLE)),
+            (std::vector<BoxSeen>{{L"WARNING",
+                                   L"WARNING:\n\nThis function will modify the Language Model.\n\nYou have chosen 1 "
+                                   L"documents to adapt to Writing Style.\n\nDo you want to proceed?"}}));
 
   // With items in the list, "E&xit" asks first.
   PostMessageW(item(IDC_EXIT), BM_CLICK, 0, 0);

@@ -32,12 +32,13 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
     OperationReport report(session_->events, kAnalyzingDocument);
     std::vector<std::u16string> words;
     try {
-      words = ReadDocumentWords(std::filesystem::path(path), session_->convertDocument);
+      words = ReadDocumentWords(std::filesystem::path(path), session_->convertDocument,
+                                [&](std::size_t done, std::size_t total) {
+                                  report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
+                                });
     } catch (const StandinError& failure) {
       return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"
     }
-    // The document is read in one go: one progress event, all its words analysed.
-    report.Progress(static_cast<std::int64_t>(words.size()), static_cast<std::int64_t>(words.size()));
     report.Succeeded();
     return std::make_shared<StandinDocument>(std::move(words), session_->profile);
   });

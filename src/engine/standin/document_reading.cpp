@@ -4,7 +4,6 @@
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
 #include "platform/text_decoding.h"
-#include "engine/standin/word_splitting.h"
 
 namespace lexiglean::standin {
 namespace {
@@ -49,14 +48,15 @@ std::optional<std::string> ConvertedText(const fs::path& path, const DocumentCon
 
 }  // namespace
 
-std::vector<std::u16string> ReadDocumentWords(const fs::path& path, const DocumentConverter& convert) {
+std::vector<std::u16string> ReadDocumentWords(const fs::path& path, const DocumentConverter& convert,
+                                              const SplitProgress& progress) {
   switch (KindOf(path)) {
-    case DocumentKind::Html: return SplitIntoWords(StripHtml(DecodeTextBytes(ReadDocumentBytes(path))));
-    case DocumentKind::Rtf: return SplitIntoWords(StripRtf(ReadDocumentBytes(path)));
-    case DocumentKind::PlainText: return SplitIntoWords(DecodeTextBytes(ReadDocumentBytes(path)));
+    case DocumentKind::Html: return SplitIntoWords(StripHtml(DecodeTextBytes(ReadDocumentBytes(path))), progress);
+    case DocumentKind::Rtf: return SplitIntoWords(StripRtf(ReadDocumentBytes(path)), progress);
+    case DocumentKind::PlainText: return SplitIntoWords(DecodeTextBytes(ReadDocumentBytes(path)), progress);
     case DocumentKind::Converted: {
       const std::optional<std::string> text = ConvertedText(path, convert);
-      return text ? SplitIntoWords(DecodeTextBytes(*text)) : std::vector<std::u16string>();
+      return text ? SplitIntoWords(DecodeTextBytes(*text), progress) : std::vector<std::u16string>();
     }
   }
   return {};

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/standin/word_splitting.h"
+
 namespace lexiglean::standin {
 
 // Converts a .doc, .docx or .pdf document to plain text (bytes decoded like a .txt file: UTF-16 with
@@ -14,7 +16,9 @@ namespace lexiglean::standin {
 using DocumentConverter = std::function<std::optional<std::string>(const std::filesystem::path& document)>;
 
 // The words of the document, in order. Without a converter a .doc, .docx or .pdf document holds no
-// words. Throws StandinError naming the file when it cannot be read or converted.
-std::vector<std::u16string> ReadDocumentWords(const std::filesystem::path& path, const DocumentConverter& convert);
+// words. Throws StandinError naming the file when it cannot be read or converted. Progress follows the
+// splitting of the document's text into words.
+std::vector<std::u16string> ReadDocumentWords(const std::filesystem::path& path, const DocumentConverter& convert,
+                                              const SplitProgress& progress = {});
 
 }  // namespace lexiglean::standin

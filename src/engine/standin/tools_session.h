@@ -16,7 +16,8 @@ struct ToolsSession {
   DocumentConverter convertDocument;
   std::vector<WordEntry> queuedWords;
   EventHub events;
-  // Recorded only: the stand-in's lookups are always case-sensitive.
+  // Whether the unknown-word search compares letter case exactly; without it a word known in another
+  // letter case counts as known.
   bool capSensitive = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
+#include "platform/letters.h"
 #include "platform/text.h"
 #include "platform/text_decoding.h"
 #include "platform/word_list_file.h"
@@ -86,6 +87,18 @@ bool Vocabulary::Contains(const std::u16string& written) {
   return BaseWords().contains(written) || Custom().writtenForms.contains(written);
 }
 
+bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
+  if (Contains(written)) return true;
+  if (capSensitive) return false;
+  if (!lowerCaseWords_) {
+    std::unordered_set<std::u16string> lower;
+    for (const std::u16string& word : BaseWords()) lower.insert(LowerCase(word));
+    for (const std::u16string& word : Custom().writtenForms) lower.insert(LowerCase(word));
+    lowerCaseWords_ = std::move(lower);
+  }
+  return lowerCaseWords_->contains(LowerCase(written));
+}
+
 const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries; }
 
 std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& candidates) {
@@ -105,6 +118,7 @@ std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& 
   const fs::path path = CustomWordsPath();
   files_.Replace(path, FormatVersionedWordList(updated.entries), ProfileTemporaryPath(path));
   customWords_ = std::move(updated);
+  lowerCaseWords_.reset();
   return added;
 }
 

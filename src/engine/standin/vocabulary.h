@@ -21,6 +21,8 @@ class Vocabulary {
 
   // True when the written form is a base word or the written form of a custom word.
   bool Contains(const std::u16string& written);
+  // The same; without capSensitive a known word in another letter case counts too.
+  bool Contains(const std::u16string& written, bool capSensitive);
 
   const std::vector<WordEntry>& CustomWords();
 
@@ -48,6 +50,8 @@ class Vocabulary {
   const FileReplacer& files_;
   std::optional<std::unordered_set<std::u16string>> baseWords_;
   std::optional<CustomWordSet> customWords_;
+  // Every known written form in lower case, made when first needed and dropped when custom words change.
+  std::optional<std::unordered_set<std::u16string>> lowerCaseWords_;
 };
 
 }  // namespace lexiglean::standin

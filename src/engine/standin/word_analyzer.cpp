@@ -23,7 +23,7 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::get_UnknownWords() {
     std::unordered_set<WordEntry, WordEntryHash> seen;
     for (std::size_t i = 0; i < queued.size(); ++i) {
       const WordEntry& entry = queued[i];
-      if (!entry.written.empty() && !vocabulary.Contains(entry.written) && seen.insert(entry).second) {
+      if (!entry.written.empty() && !vocabulary.Contains(entry.written, session_->capSensitive) && seen.insert(entry).second) {
         unknown->Append(entry);
       }
       report.Progress(static_cast<std::int64_t>(i + 1), static_cast<std::int64_t>(queued.size()));

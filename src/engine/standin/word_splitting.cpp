@@ -53,10 +53,16 @@ bool IsWordLetter(char32_t codePoint) {
   return range != kLetterRanges.begin() && codePoint <= std::prev(range)->last;
 }
 
-std::vector<std::u16string> SplitIntoWords(std::u16string_view text) {
+std::vector<std::u16string> SplitIntoWords(std::u16string_view text, const SplitProgress& progress) {
+  constexpr std::size_t kProgressStep = 4096;
   std::vector<std::u16string> words;
   std::size_t i = 0;
+  std::size_t nextReport = kProgressStep;
   while (i < text.size()) {
+    if (progress && i >= nextReport) {
+      progress(i, text.size());
+      nextReport = i + kProgressStep;
+    }
     const std::size_t start = i;
     if (!IsWordLetter(NextCodePoint(text, i))) continue;
     std::size_t end = i;
@@ -72,6 +78,7 @@ std::vector<std::u16string> SplitIntoWords(std::u16string_view text) {
     words.emplace_back(text.substr(start, end - start));
     i = end;
   }
+  if (progress) progress(text.size(), text.size());
   return words;
 }
 

@@ -1,6 +1,9 @@
 // Progress events: subscription, and the events each operation sends, in order.
 #include "standin_test_support.h"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace lexiglean::standin::testing {
 namespace {
 
@@ -32,11 +35,29 @@ TEST_F(EventsTest, EachOperationReportsStartProgressAndSuccess) {
   auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
   builder->AddDocument(document);
   builder->Build(-1, 0);
-  EXPECT_EQ(sink.events, (Events{"started 2", "progress 2 3/3", "finished 2 -1",                      //
+  // Document analysis counts the characters of the text split into words.
+  EXPECT_EQ(sink.events, (Events{"started 2", "progress 2 11/11", "finished 2 -1",                    //
                                  "started 3", "progress 3 1/3", "progress 3 2/3", "progress 3 3/3",  //
                                  "finished 3 -1",                                                    //
                                  "started 4", "progress 4 1/1", "finished 4 -1",                      //
                                  "started 6", "progress 6 1/1", "finished 6 -1"}));
+}
+
+TEST_F(EventsTest, ALongDocumentIsAnalysedWithRisingPercentages) {
+  std::string text;
+  while (text.size() < 200000) text += "word ";
+  WriteBytes(base() / "long.txt", text);
+  tools->get_DocumentLoader()->OpenDocument((base() / "long.txt").u16string(), 0);
+  std::vector<int> percents;
+  for (const std::string& event : sink.events) {
+    int current = 0, total = 0;
+    if (std::sscanf(event.c_str(), "progress 2 %d/%d", &current, &total) == 2) percents.push_back(current * 100 / total);
+  }
+  EXPECT_GT(percents.size(), 10u);
+  EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()) &&
+              std::adjacent_find(percents.begin(), percents.end()) == percents.end());
+  EXPECT_EQ(percents.back(), 100);
+  EXPECT_EQ(sink.events.back(), "finished 2 -1");
 }
 
 TEST_F(EventsTest, FailuresFinishWithResultZero) {

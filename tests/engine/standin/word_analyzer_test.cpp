@@ -28,12 +28,17 @@ class ForeignCollection : public IWordCollection {
 
 TEST_F(WordAnalyzerTest, UnknownWordsComeOnceInFirstSeenOrderAndDrainTheSharedQueue) {
   // Two analyzers of the same tools share one queue.
+  tools->put_CapSensitive(true);
   tools->get_WordAnalyzer()->AddWords(Collection({{u"Zeta", u""}, {u"the", u""}, {u"Alpha", u"al fa"}, {u"Zeta", u""}}));
   tools->get_WordAnalyzer()->AddWords(Collection({{u"Alpha", u""}, {u"Alpha", u"al fa"}, {u"", u"x"}, {u"The", u""}}));
   EXPECT_EQ(Pairs(*tools->get_WordAnalyzer()->get_UnknownWords()),
             (PairList{{u"Zeta", u""}, {u"Alpha", u"al fa"}, {u"Alpha", u""}, {u"The", u""}}))
-      << "lookups are case-sensitive: The is not the";
+      << "cap-sensitive lookups: The is not the";
   EXPECT_EQ(tools->get_WordAnalyzer()->get_UnknownWords()->get_Count(), 0);
+  // Without it a word known in another letter case is known.
+  tools->put_CapSensitive(false);
+  tools->get_WordAnalyzer()->AddWords(Collection({{u"The", u""}, {u"THE", u""}, {u"Zeta", u""}}));
+  EXPECT_EQ(Pairs(*tools->get_WordAnalyzer()->get_UnknownWords()), (PairList{{u"Zeta", u""}}));
   // Another tools object has a queue of its own.
   tools->get_WordAnalyzer()->AddWords(Collection({{u"Omega", u""}}));
   EXPECT_EQ(recogniser.CreateVocabularyTools()->get_WordAnalyzer()->get_UnknownWords()->get_Count(), 0);
