@@ -3,7 +3,6 @@
 // overflows its stack on long lines, so longer inputs run without it). Blanking the words with letters
 // beyond ASCII changes only ASCII bytes, keeps UTF-8 valid and changes nothing the second time; reading
 // the bytes as a file gives the phrases of the blanked lines.
-#include <locale>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -12,6 +11,7 @@
 #include "fuzz_input.h"
 #include "harvest/phrase_file_scan.h"
 #include "harvest/phrase_scanner.h"
+#include "support/differential.h"
 #include "harvest/phrase_text_decoding.h"
 #include "harvest/phrase_word_blanking.h"
 #include "platform/text.h"
@@ -23,12 +23,7 @@ using lexiglean::PhraseMatch;
 constexpr std::size_t kOracleLimit = 2000;
 
 const std::regex& Oracle() {
-  static const std::regex oracle = [] {
-    std::regex re;
-    re.imbue(std::locale::classic());
-    re.assign(std::string(lexiglean::kPhrasePattern), std::regex::ECMAScript);
-    return re;
-  }();
+  static const std::regex oracle = lexiglean::testing::ClassicEcmaScriptRegex(std::string(lexiglean::kPhrasePattern));
   return oracle;
 }
 

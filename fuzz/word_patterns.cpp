@@ -1,23 +1,16 @@
 // The spoken-form word patterns on any word of at most 200 bytes: the hand-written matchers give exactly
 // std::regex_match's answer and capture groups (ECMAScript, classic locale), and the number reading of
 // a digit run never fails.
-#include <locale>
 #include <regex>
 #include <string>
 
 #include "fuzz_input.h"
 #include "spoken/word_patterns.h"
+#include "support/differential.h"
 
 namespace {
 
 using namespace lexiglean;
-
-std::regex Oracle(const char* pattern) {
-  std::regex re;
-  re.imbue(std::locale::classic());
-  re.assign(pattern, std::regex::ECMAScript);
-  return re;
-}
 
 void RequireSameAsOracle(WordPattern matcher, const std::regex& oracle, const std::string& word) {
   std::smatch groups;
@@ -35,10 +28,10 @@ void RequireSameAsOracle(WordPattern matcher, const std::regex& oracle, const st
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size > 200) return 0;  // std::regex recurses per character
-  static const std::regex acronym = Oracle("([A-Z]){2,}");
-  static const std::regex twoPart = Oracle("([A-Z][a-z]+)([A-Z][a-z]+)");
-  static const std::regex threePart = Oracle("([A-Z][a-z]+)([A-Z][a-z]+)([A-Z][a-z]+)");
-  static const std::regex lettersDigitsLetters = Oracle("([A-za-z]*)([0-9]+)([A-za-z]*)");
+  static const std::regex acronym = testing::ClassicEcmaScriptRegex("([A-Z]){2,}");
+  static const std::regex twoPart = testing::ClassicEcmaScriptRegex("([A-Z][a-z]+)([A-Z][a-z]+)");
+  static const std::regex threePart = testing::ClassicEcmaScriptRegex("([A-Z][a-z]+)([A-Z][a-z]+)([A-Z][a-z]+)");
+  static const std::regex lettersDigitsLetters = testing::ClassicEcmaScriptRegex("([A-za-z]*)([0-9]+)([A-za-z]*)");
   const std::string word(fuzz::Bytes(data, size));
   RequireSameAsOracle(MatchAcronym, acronym, word);
   RequireSameAsOracle(MatchTwoPartCompound, twoPart, word);

@@ -4,14 +4,15 @@
 # Prints one line per target (executions, coverage, findings). An input that crashes, leaks, hangs or
 # breaks a property is copied to tests/data/fuzz-regressions/<target>/ (ctest replays that folder on
 # every build) and makes the script exit non-zero.
-# usage: tools/fuzz.sh [SECONDS]
+# usage: tools/fuzz.sh [SECONDS [TARGET...]]   (default: every target)
 set -eu
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+[ $# -gt 0 ] && shift
 tools/install-packages.sh fuzz
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz > build/fuzz-build.log 2>&1 || { cat build/fuzz-build.log; exit 1; }
-targets=$(sed -n 's/^set(fuzz_targets \(.*\))$/\1/p' fuzz/CMakeLists.txt)
+targets=${*:-$(sed -n 's/^set(fuzz_targets \(.*\))$/\1/p' fuzz/CMakeLists.txt)}
 runs=build/fuzz/runs
 status=0
 printf '%-16s %12s %10s %9s\n' target executions coverage findings

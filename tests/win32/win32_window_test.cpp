@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@
 #include "ui/win32/win32_window.h"
 #include "ui/win32/window_placement.h"
 #include "ui/win32/window_text.h"
+
+#include <psapi.h>
 
 namespace lexiglean {
 namespace {
@@ -113,12 +117,20 @@ TEST(Win32WindowTest, RowsStandWhereTheProgramInsertsThemNotWhereTheControlWould
 }
 
 // A refill of many rows reaches the control in the model's order, texts, markers and check boxes
-// included, and the user's clicks still count afterwards.
+// included, and the user's clicks still count afterwards. LEXIGLEAN_REFILL_ROWS sets the number of rows
+// (to measure a million by hand); the working set the rows added is printed.
 TEST(Win32WindowTest, ABatchRefillFillsTheControlInTheModelsOrder) {
   WithMainWindow([](Win32Window& window, MainDialog& dialog) {
     WordList& words = dialog.wordList();
     words.addItem(u"replaced", u"", true);
-    constexpr int kRows = 20000;
+    const char* rows = std::getenv("LEXIGLEAN_REFILL_ROWS");
+    const int kRows = rows != nullptr ? std::atoi(rows) : 20000;
+    const auto workingSet = [] {
+      PROCESS_MEMORY_COUNTERS counters{};
+      GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+      return counters.WorkingSetSize;
+    };
+    const std::size_t before = workingSet();
     std::vector<std::pair<std::u16string, std::u16string>> batch;
     for (int i = kRows - 1; i >= 0; --i) batch.emplace_back(u"w" + std::u16string(DecimalText(100000 + i)), i % 3 ? u"plain" : u"x-1");
     words.refillImported(batch);
@@ -130,6 +142,7 @@ TEST(Win32WindowTest, ABatchRefillFillsTheControlInTheModelsOrder) {
       EXPECT_EQ(RowText(list, row, 2), row % 3 ? L"" : L"x");
       EXPECT_EQ(((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12) == 2), row % 3 != 0) << row;
     }
+    std::printf("%d rows: working set grew by %zu MB\n", kRows, (workingSet() - before) >> 20);
     const std::int32_t checked = words.checkedCount();
     UserSetsCheck(list, 0, true);
     EXPECT_EQ(words.checkedCount(), checked + 1);
