@@ -127,6 +127,9 @@ int Win32Window::MessageBox(bool ownedByMainWindow, const std::u16string& text, 
 
 void Win32Window::SetStatusText(const std::u16string& text) {
   if (statusBar_ == nullptr) return;
+  // The status bar would repaint at once for every text; a command that writes one per item (a refill
+  // of a million rows, Check / Uncheck All) gets it painted once, when the window next paints.
+  const RedrawSuspended suspended(statusBar_);
   SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
 }
 
