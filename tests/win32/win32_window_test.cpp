@@ -132,12 +132,12 @@ TEST(Win32WindowTest, ABatchRefillFillsTheControlInTheModelsOrder) {
     };
     const std::size_t before = workingSet();
     std::vector<std::pair<std::u16string, std::u16string>> batch;
-    for (int i = kRows - 1; i >= 0; --i) batch.emplace_back(u"w" + std::u16string(DecimalText(100000 + i)), i % 3 ? u"plain" : u"x-1");
+    for (int i = kRows - 1; i >= 0; --i) batch.emplace_back(u"w" + std::u16string(DecimalText(10000000 + i)), i % 3 ? u"plain" : u"x-1");
     words.refillImported(batch);
     HWND list = WordListControl(window);
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), kRows);
     for (const int row : {0, 1, 2, kRows / 2, kRows - 1}) {
-      EXPECT_EQ(RowText(list, row), std::wstring(L"w") + std::to_wstring(100000 + row));
+      EXPECT_EQ(RowText(list, row), std::wstring(L"w") + std::to_wstring(10000000 + row));
       EXPECT_EQ(RowText(list, row, 1), row % 3 ? L"plain" : L"x-1");
       EXPECT_EQ(RowText(list, row, 2), row % 3 ? L"" : L"x");
       EXPECT_EQ(((SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK) >> 12) == 2), row % 3 != 0) << row;
