@@ -25,14 +25,23 @@ inline void Require(bool holds, const char* what) {
   std::abort();
 }
 
+// A folder of this process under the temporary folder, removed when the process ends.
+inline const std::filesystem::path& ScratchFolder() {
+  struct Folder {
+    std::filesystem::path path = std::filesystem::temp_directory_path() / ("lexiglean-fuzz-" + std::to_string(::getpid()));
+    Folder() { std::filesystem::create_directories(path); }
+    ~Folder() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  };
+  static const Folder folder;
+  return folder.path;
+}
+
 // Writes the input to a file of this process (for readers that take a path); the same file each time.
 inline std::filesystem::path InputFile(std::string_view bytes, std::string_view extension) {
-  static const std::filesystem::path folder = [] {
-    auto path = std::filesystem::temp_directory_path() / ("lexiglean-fuzz-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(path);
-    return path;
-  }();
-  const auto path = folder / (std::string("input") + std::string(extension));
+  const auto path = ScratchFolder() / (std::string("input") + std::string(extension));
   std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return path;
 }

@@ -104,7 +104,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int file = data[0] % 4;
   const std::string content(fuzz::Bytes(data + 1, size - 1));
 
-  static const fs::path base = fuzz::InputFile("", ".txt").parent_path() / "profile";
+  static const fs::path base = fuzz::ScratchFolder() / "profile";
   fs::remove_all(base);
   const fs::path root = base / "profiles", user = root / "fuzz";
   fs::create_directories(user);
