@@ -16,7 +16,7 @@ void CustomWordsCommands::CollectCustomWords() {
   resetAll_();
   window_.SetStatusText(u" ... collecting Custom Words ...");
   const std::shared_ptr<IWordCollection> customWords =
-      RequiredCollection(FreshUserVocabulary(engine_)->GetCustomWords(-1));
+      Delivered(FreshUserVocabulary(engine_)->GetCustomWords(-1), IID_IWordCollection);
   RefillWithImportedItems(wordList_, *customWords);
   wordList_.refreshStatus();
   if (wordList_.count() >= 1) {
@@ -33,7 +33,8 @@ void CustomWordsCommands::PutCustomWords() {
   const std::shared_ptr<IWordCollection> offered =
       CheckedItemsCollection(engine_, wordList_, CheckedItemsTaken::plainSpokenFormsOnly);
   FreshAnalyzer(engine_)->AddWords(offered);
-  const std::shared_ptr<IWordCollection> unknown = RequiredCollection(FreshAnalyzer(engine_)->get_UnknownWords());
+  const std::shared_ptr<IWordCollection> unknown =
+      Delivered(FreshAnalyzer(engine_)->get_UnknownWords(), IID_IWordCollection);
   const std::int32_t qualifying = unknown->get_Count();
   if (qualifying == 0) {
     window_.MessageBox(true, u"There are no new words currently available.", u"No New Words", MB_OK);
@@ -46,7 +47,7 @@ void CustomWordsCommands::PutCustomWords() {
       u"WARNING", MB_YESNO | MB_ICONQUESTION);
   if (answer != IDYES) return;
   const std::shared_ptr<IWordCollection> added =
-      RequiredCollection(FreshUserVocabulary(engine_)->AddToVocabulary(unknown, 1));
+      Delivered(FreshUserVocabulary(engine_)->AddToVocabulary(unknown, 1), IID_IWordCollection);
   window_.MessageBox(true,
                      DecimalText(added->get_Count()) + u" words (out of " + DecimalText(qualifying) +
                          u") have been added to the vocabulary.",

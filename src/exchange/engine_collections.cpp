@@ -5,33 +5,22 @@
 namespace lexiglean {
 namespace {
 
-const std::shared_ptr<IVocabularyTools>& Tools(const EngineConnection& engine) {
-  const std::shared_ptr<IVocabularyTools>& tools = engine.VocabularyTools();
-  if (tools == nullptr) throw ComError(E_POINTER, IID_IVocabularyTools);
-  return tools;
+IVocabularyTools& Tools(const EngineConnection& engine) {
+  return *Delivered(engine.VocabularyTools(), IID_IVocabularyTools);
 }
 
 }  // namespace
 
 std::shared_ptr<IWordAnalyzer> FreshAnalyzer(const EngineConnection& engine) {
-  std::shared_ptr<IWordAnalyzer> analyzer = Tools(engine)->get_WordAnalyzer();
-  if (analyzer == nullptr) throw ComError(E_POINTER, IID_IWordAnalyzer);
-  return analyzer;
+  return Delivered(Tools(engine).get_WordAnalyzer(), IID_IWordAnalyzer);
 }
 
 std::shared_ptr<IUserVocabulary> FreshUserVocabulary(const EngineConnection& engine) {
-  std::shared_ptr<IUserVocabulary> vocabulary = Tools(engine)->get_UserVocabulary();
-  if (vocabulary == nullptr) throw ComError(E_POINTER, IID_IUserVocabulary);
-  return vocabulary;
-}
-
-std::shared_ptr<IWordCollection> RequiredCollection(std::shared_ptr<IWordCollection> collection) {
-  if (collection == nullptr) throw ComError(E_POINTER, IID_IWordCollection);
-  return collection;
+  return Delivered(Tools(engine).get_UserVocabulary(), IID_IUserVocabulary);
 }
 
 std::shared_ptr<IWordCollection> NewWordCollection(const EngineConnection& engine) {
-  return RequiredCollection(FreshAnalyzer(engine)->CreateWordCollection());
+  return Delivered(FreshAnalyzer(engine)->CreateWordCollection(), IID_IWordCollection);
 }
 
 std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& engine, const WordList& wordList,

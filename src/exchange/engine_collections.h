@@ -4,6 +4,7 @@
 // collection. A missing object counts as an invalid pointer (ComError E_POINTER).
 #include <memory>
 
+#include "engine/delivered.h"
 #include "engine/engine_connection.h"
 #include "engine/recogniser.h"
 #include "wordlist/word_list.h"
@@ -24,8 +25,5 @@ std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& 
 // Replaces the list by every entry of the collection, in its order, as WordList::addImportedItem adds
 // them (the count is read anew before each entry); nothing changes when reading an entry fails.
 void RefillWithImportedItems(WordList& wordList, IWordCollection& collection);
-
-// The collection a call returned; throws E_POINTER when there is none.
-std::shared_ptr<IWordCollection> RequiredCollection(std::shared_ptr<IWordCollection> collection);
 
 }  // namespace lexiglean

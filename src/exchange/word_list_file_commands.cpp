@@ -47,7 +47,7 @@ void WordListFileCommands::Import(const std::u16string& path) {
   const std::shared_ptr<IWordCollection> checkedItems =
       CheckedItemsCollection(engine_, wordList_, CheckedItemsTaken::all);
   const std::shared_ptr<IWordCollection> combined =
-      RequiredCollection(FreshAnalyzer(engine_)->CombineCollections(fromFile, checkedItems));
+      Delivered(FreshAnalyzer(engine_)->CombineCollections(fromFile, checkedItems), IID_IWordCollection);
   if (combined->get_Count() == 0) {
     window_.MessageBox(true, u"No new words", u"Sorry", MB_OK);
     return;

@@ -3,17 +3,11 @@
 // the list's checked items, and the result replaces the word list.
 #include <memory>
 
+#include "engine/delivered.h"
 #include "engine/recogniser.h"
 #include "wordlist/word_list.h"
 
 namespace lexiglean {
-
-// The object a recogniser call delivered; an absent one counts as an invalid pointer (E_POINTER).
-template <class Object>
-std::shared_ptr<Object> Delivered(std::shared_ptr<Object> object, const Guid& iid) {
-  if (object == nullptr) throw ComError(E_POINTER, iid);
-  return object;
-}
 
 // CombineCollections(unknown, K) on a fresh analyzer, K holding the list's checked items in list order
 // (each through an analyzer of its own, let go at once). Throws ComError, E_POINTER for an object the
