@@ -191,12 +191,14 @@ TEST_F(SmokeTest, MainWindowOpensAsLaidOutReactsToItsButtonsAndEndsOnExit) {
   EXPECT_TRUE(HasStyle(details, ES_READONLY | ES_AUTOHSCROLL));
   EXPECT_TRUE(HasBorder(details));
 
-  // The word list: report view, one selection, kept in the program's order, three columns.
+  // The word list: report view, one selection, kept in the program's order (the control asks the
+  // program for its rows), three columns.
   HWND list = item(IDC_WORD_LIST);
   EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
   EXPECT_TRUE(HasStyle(list, LVS_SINGLESEL));
   EXPECT_TRUE(HasBorder(list));
   EXPECT_FALSE(HasStyle(list, LVS_SORTASCENDING));
+  EXPECT_TRUE(HasStyle(list, LVS_OWNERDATA));
   const auto extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
   EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT),
             LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);

@@ -4,6 +4,7 @@
 
 #include "ui/win32/win32_window.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "ui/win32/file_dialogs.h"
@@ -15,21 +16,6 @@
 
 namespace lexiglean {
 namespace {
-
-// Suspends a control's redrawing for a batch of changes; it repaints once afterwards.
-class RedrawSuspended {
- public:
-  explicit RedrawSuspended(HWND control) : control_(control) { SendMessageW(control_, WM_SETREDRAW, FALSE, 0); }
-  RedrawSuspended(const RedrawSuspended&) = delete;
-  RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-  ~RedrawSuspended() {
-    SendMessageW(control_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(control_, nullptr, TRUE);
-  }
-
- private:
-  HWND control_;
-};
 
 struct ColumnLayout {
   const wchar_t* header;
@@ -84,6 +70,10 @@ INT_PTR Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       auto& header = *reinterpret_cast<NMHDR*>(lParam);
       return header.idFrom == static_cast<UINT_PTR>(IDC_WORD_LIST) ? OnWordListNotification(header) : FALSE;
     }
+    case kPaintDeferred:
+      paintingPosted_ = false;
+      PaintDeferred();
+      return TRUE;
     case WM_DESTROY: return TRUE;
     default: return FALSE;
   }
@@ -91,13 +81,22 @@ INT_PTR Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR Win32Window::OnWordListNotification(NMHDR& header) {
   switch (header.code) {
+    case LVN_GETDISPINFOW:
+      ShowRow(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+      return TRUE;
+    case LVN_ODFINDITEMW: {
+      const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+      SetWindowLongPtrW(window_, DWLP_MSGRESULT, FindRow(find));
+      return TRUE;
+    }
     case LVN_ITEMCHANGED: {
       if (programListChanges_ > 0) return FALSE;
       const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
       const auto row = ReadRowChange(change);
-      if (!row) return FALSE;
+      if (!row || static_cast<std::size_t>(change.iItem) >= rows_.size()) return FALSE;
       if (row->selected) Forward([&] { dialog_->OnListItemSelected(change.iItem); });
-      if (row->checked) Forward([&] { dialog_->OnListItemChecked(change.iItem, *row->checked); });
+      // Someone asked the control itself to change a check box: the rows hold the checks.
+      if (row->checked) UserChecks(change.iItem, *row->checked);
       return FALSE;
     }
     case NM_CUSTOMDRAW:
@@ -105,6 +104,67 @@ INT_PTR Win32Window::OnWordListNotification(NMHDR& header) {
       return TRUE;
     default: return FALSE;
   }
+}
+
+void Win32Window::ShowRow(LVITEMW& item) const {
+  if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows_.size()) return;
+  const auto row = static_cast<std::size_t>(item.iItem);
+  if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 &&
+      item.iSubItem >= 0 && item.iSubItem < ListRows::kColumns) {
+    const std::u16string_view text = rows_.text(row, item.iSubItem);
+    const std::size_t shown = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
+    std::copy_n(text.begin(), shown, item.pszText);
+    item.pszText[shown] = L'\0';
+  }
+  if ((item.mask & LVIF_STATE) != 0) {
+    item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(rows_.checked(row) ? 2 : 1);
+    item.stateMask |= LVIS_STATEIMAGEMASK;
+  }
+}
+
+LRESULT Win32Window::FindRow(const NMLVFINDITEMW& find) const {
+  if ((find.lvfi.flags & LVFI_PARTIAL) == 0 || find.lvfi.psz == nullptr || rows_.size() == 0) return -1;
+  const std::wstring_view typed(find.lvfi.psz);
+  const std::u16string prefix(typed.begin(), typed.end());
+  const std::size_t start = find.iStart < 0 ? 0 : static_cast<std::size_t>(find.iStart) % rows_.size();
+  return rows_.findWrittenPrefix(prefix, start);
+}
+
+void Win32Window::UserChecks(int row, bool checked) {
+  if (static_cast<std::size_t>(row) >= rows_.size() || rows_.checked(static_cast<std::size_t>(row)) == checked) return;
+  rows_.setChecked(static_cast<std::size_t>(row), checked);
+  RepaintRowsLater();
+  Forward([&] { dialog_->OnListItemChecked(row, checked); });
+}
+
+LRESULT CALLBACK Win32Window::WordListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR self) {
+  auto& window = *reinterpret_cast<Win32Window*>(self);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+      // The control keeps no check boxes of its own: a click on one is the program's to toggle.
+      LVHITTESTINFO hit{};
+      hit.pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+      const auto row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+      if (row < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0) break;
+      SetFocus(list);
+      window.UserChecks(row, !window.rows_.checked(static_cast<std::size_t>(row)));
+      return 0;
+    }
+    case WM_KEYDOWN: {
+      if (wParam != VK_SPACE) break;
+      const auto row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+      if (row >= 0) window.UserChecks(row, !window.rows_.checked(static_cast<std::size_t>(row)));
+      return 0;
+    }
+    case WM_CHAR:
+      if (wParam == L' ') return 0;  // the space toggled a check box; it is not typed to find a row
+      break;
+    case WM_NCDESTROY: RemoveWindowSubclass(list, WordListProc, id); break;
+    default: break;
+  }
+  return DefSubclassProc(list, message, wParam, lParam);
 }
 
 void Win32Window::Forward(const std::function<void()>& handler) { RunReportingErrors(*this, handler); }
@@ -127,10 +187,45 @@ int Win32Window::MessageBox(bool ownedByMainWindow, const std::u16string& text, 
 
 void Win32Window::SetStatusText(const std::u16string& text) {
   if (statusBar_ == nullptr) return;
-  // The status bar would repaint at once for every text; a command that writes one per item (a refill
-  // of a million rows, Check / Uncheck All) gets it painted once, when the window next paints.
-  const RedrawSuspended suspended(statusBar_);
-  SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(text).c_str()));
+  // The bar repaints at once for every text it is given, and a command may write one per item (a refill
+  // of a million rows, Check / Uncheck All). So a burst of texts is kept here and only the last reaches
+  // the bar: when the window's messages are next handled, or sooner when anyone asks the bar for it.
+  pendingStatus_ = Wide(text);
+  DeferPainting();
+}
+
+void Win32Window::DeferPainting() {
+  if (paintingPosted_) return;
+  paintingPosted_ = PostMessageW(window_, kPaintDeferred, 0, 0) != FALSE;
+  if (!paintingPosted_) PaintDeferred();
+}
+
+void Win32Window::PaintDeferred() {
+  FlushStatusText();
+  if (wordListChanged_) InvalidateRect(Control(IDC_WORD_LIST), nullptr, FALSE);
+  wordListChanged_ = false;
+}
+
+void Win32Window::FlushStatusText() {
+  if (!pendingStatus_ || statusBar_ == nullptr) return;
+  const std::wstring text = std::move(*pendingStatus_);
+  pendingStatus_.reset();
+  SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+LRESULT CALLBACK Win32Window::StatusBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                            DWORD_PTR self) {
+  switch (message) {
+    case SB_GETTEXTW:
+    case SB_GETTEXTA:
+    case SB_GETTEXTLENGTHW:
+    case SB_GETTEXTLENGTHA:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH: reinterpret_cast<Win32Window*>(self)->FlushStatusText(); break;
+    case WM_NCDESTROY: RemoveWindowSubclass(bar, StatusBarProc, id); break;
+    default: break;
+  }
+  return DefSubclassProc(bar, message, wParam, lParam);
 }
 
 void Win32Window::EnableControl(int id, bool enabled) { EnableWindow(Control(id), enabled ? TRUE : FALSE); }
@@ -160,14 +255,11 @@ void Win32Window::CreateStatusBar() {
   if (statusBar_ == nullptr) return;
   int rightEdges[] = {-1};  // one part, as wide as the bar
   SendMessageW(statusBar_, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(rightEdges));
+  SetWindowSubclass(statusBar_, StatusBarProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Win32Window::SetUpWordListColumns() {
   HWND list = Control(IDC_WORD_LIST);
-  // The template asks for a sorted list, but the word list keeps its own order and inserts every row
-  // at the index it returns to the commands; the control's own sorting would move rows away from
-  // those indices. So the style goes before the first row.
-  SetWindowLongPtrW(list, GWL_STYLE, GetWindowLongPtrW(list, GWL_STYLE) & ~static_cast<LONG_PTR>(LVS_SORTASCENDING));
   for (int index = 0; const ColumnLayout& layout : kWordListColumns) {
     std::wstring header = layout.header;
     LVCOLUMNW column{};
@@ -180,6 +272,9 @@ void Win32Window::SetUpWordListColumns() {
     ++index;
   }
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  // The rows' check boxes are asked for with their texts, and toggled by the program.
+  SendMessageW(list, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+  SetWindowSubclass(list, WordListProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 int Win32Window::ComboAddString(const std::u16string& text) {
@@ -211,59 +306,74 @@ std::u16string Win32Window::ComboGetText(int index) const {
 void Win32Window::ComboSetDroppedWidth(int pixels) { SendToControl(IDC_DOCUMENT_LIST, CB_SETDROPPEDWIDTH, pixels); }
 
 void Win32Window::ListInsertRow(int index, const std::u16string& written) {
-  std::wstring text = Wide(written);
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = index;
-  item.pszText = text.data();
-  // A row that lands elsewhere (or nowhere) would shift every later row against the model.
-  if (ChangeWordList(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)) != index) {
-    throw ComError(E_OUTOFMEMORY, GUID_NULL, u"The word list could not take another row.");
+  if (index < 0 || static_cast<std::size_t>(index) > rows_.size()) {
+    throw ComError(E_INVALIDARG, GUID_NULL, u"The word list has no row at that place.");
   }
+  rows_.insert(static_cast<std::size_t>(index), written);
+  const int selected = SelectedRow();
+  ShowRowCount();
+  // The selected row moves down with its item, as in a control that keeps its own rows.
+  if (selected >= index) ListSelect(selected + 1);
 }
 
 void Win32Window::ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) {
-  const HWND list = Control(IDC_WORD_LIST);
-  const int first = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  if (count > static_cast<std::size_t>(INT_MAX - first)) {
+  if (count > static_cast<std::size_t>(INT_MAX) - rows_.size()) {
     throw ComError(E_OUTOFMEMORY, GUID_NULL, u"The word list could not take another row.");
   }
-  const RedrawSuspended suspended(list);
-  SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(first) + count, LVSICF_NOINVALIDATEALL);
   for (std::size_t i = 0; i < count; ++i) {
     const ListRowView view = row(i);
-    const int index = first + static_cast<int>(i);
-    ListInsertRow(index, std::u16string(view.written));
-    if (!view.spoken.empty()) ListSetText(index, 1, std::u16string(view.spoken));
-    if (!view.marker.empty()) ListSetText(index, 2, std::u16string(view.marker));
-    if (view.checked) ListSetCheck(index, true);
+    rows_.append(view.written, view.spoken, view.marker, view.checked);
   }
+  ShowRowCount();
 }
 
-void Win32Window::ListDeleteRow(int index) { ChangeWordList(LVM_DELETEITEM, index, 0); }
+void Win32Window::ListDeleteRow(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) return;
+  const int selected = SelectedRow();
+  rows_.erase(static_cast<std::size_t>(index));
+  if (selected == index) SetRowSelected(-1, false);
+  ShowRowCount();
+  if (selected > index) ListSelect(selected - 1);
+}
 
-void Win32Window::ListDeleteAllRows() { ChangeWordList(LVM_DELETEALLITEMS, 0, 0); }
+void Win32Window::ListDeleteAllRows() {
+  rows_.clear();
+  ChangeWordList(LVM_DELETEALLITEMS, 0, 0);
+}
 
 void Win32Window::ListSetText(int index, int column, const std::u16string& text) {
-  std::wstring wide = Wide(text);
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = wide.data();
-  ChangeWordList(LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+  rows_.setText(static_cast<std::size_t>(index), column, text);
+  RepaintRowsLater();
 }
 
 void Win32Window::ListSetCheck(int index, bool checked) {
-  LVITEMW item{};
-  item.stateMask = LVIS_STATEIMAGEMASK;
-  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-  ChangeWordList(LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  rows_.setChecked(static_cast<std::size_t>(index), checked);
+  RepaintRowsLater();
 }
 
-void Win32Window::ListSelect(int index) {
+int Win32Window::SelectedRow() const {
+  return static_cast<int>(SendToControl(IDC_WORD_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void Win32Window::ShowRowCount() {
+  // The control asks for the rows it shows; it keeps its scroll position and repaints what is in view.
+  ChangeWordList(LVM_SETITEMCOUNT, rows_.size(), LVSICF_NOSCROLL);
+}
+
+void Win32Window::RepaintRowsLater() {
+  // The control asks for the rows in view when it paints; they are repainted once after a burst of
+  // changes (Check / Uncheck All changes every row).
+  wordListChanged_ = true;
+  DeferPainting();
+}
+
+void Win32Window::ListSelect(int index) { SetRowSelected(index, true); }
+
+void Win32Window::SetRowSelected(int index, bool selected) {
   LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-  item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  ChangeWordList(LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  item.state = selected ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+  ChangeWordList(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
 void Win32Window::ListEnsureVisible(int index) { SendToControl(IDC_WORD_LIST, LVM_ENSUREVISIBLE, index, FALSE); }

@@ -6,6 +6,7 @@
 #include "app/main_dialog.h"
 #include "window/window_port.h"
 #include "ui/win32/icon_handle.h"
+#include "ui/win32/list_rows.h"
 #include "ui/win32/windows_api.h"
 
 namespace lexiglean {
@@ -67,11 +68,33 @@ class Win32Window final : public WindowPort {
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR OnWordListNotification(NMHDR& header);
+  // The owner-data word list: the texts and check box of a row it asks for, the row typing finds, and
+  // the user's toggling of a check box (by mouse or space bar), which the control leaves to its owner.
+  void ShowRow(LVITEMW& item) const;
+  LRESULT FindRow(const NMLVFINDITEMW& find) const;
+  void UserChecks(int row, bool checked);
+  static LRESULT CALLBACK WordListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  int SelectedRow() const;
+  // Selects (and focuses) a row, or clears them; -1 is every row.
+  void SetRowSelected(int index, bool selected);
+  void ShowRowCount();
+  void RepaintRowsLater();  // after a row's texts or check box changed
   // Calls into MainDialog; whatever escapes is shown here and never unwinds through the system.
   void Forward(const std::function<void()>& handler);
   // Sends a message to the word list on the program's behalf: its change notifications are not
   // the user's and are not passed on.
   LRESULT ChangeWordList(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The status text and the word list's rows are painted once after a burst of changes: a message
+  // posted with the first change paints them when the window's messages are next handled.
+  static constexpr UINT kPaintDeferred = WM_APP + 1;
+  void DeferPainting();
+  void PaintDeferred();
+  void FlushStatusText();
+  // Hands the bar its latest text before anyone reads it.
+  static LRESULT CALLBACK StatusBarProc(HWND bar, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self);
 
   HWND Control(int id) const { return GetDlgItem(window_, id); }
   LRESULT SendToControl(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
@@ -82,8 +105,12 @@ class Win32Window final : public WindowPort {
   MainDialog* dialog_ = nullptr;
   HWND window_ = nullptr;
   HWND statusBar_ = nullptr;
+  std::optional<std::wstring> pendingStatus_;  // the status text the bar has not been given yet
+  bool wordListChanged_ = false;  // rows in view may show old texts or check boxes
+  bool paintingPosted_ = false;
   HWND itemDialog_ = nullptr;  // the item dialog while it runs
   int programListChanges_ = 0;
+  ListRows rows_;  // what the word list control shows
 };
 
 }  // namespace lexiglean
