@@ -1,6 +1,7 @@
 #include "spoken/item_dialogs.h"
 
 #include "window/control_ids.h"
+#include "engine/delivered.h"
 #include "engine/report_com_error.h"
 #include "platform/text.h"
 #include "wordlist/spoken_form_characters.h"
@@ -85,24 +86,17 @@ bool ItemEditor::Refuse(const std::u16string& text, const std::u16string& captio
 }
 
 std::shared_ptr<IWordAnalyzer> ItemEditor::WordAnalyzer() {
-  const std::shared_ptr<IVocabularyTools>& tools = engine_.VocabularyTools();
-  if (tools == nullptr) throw ComError(E_POINTER, IID_IVocabularyTools);
-  std::shared_ptr<IWordAnalyzer> analyzer = tools->get_WordAnalyzer();
-  if (analyzer == nullptr) throw ComError(E_POINTER, IID_IWordAnalyzer);
-  return analyzer;
+  return Delivered(Delivered(engine_.VocabularyTools(), IID_IVocabularyTools)->get_WordAnalyzer(), IID_IWordAnalyzer);
 }
 
 bool ItemEditor::IsAmongCheckedItems(const ItemDialogFields& fields) {
-  const std::shared_ptr<IWordCollection> checkedItems = WordAnalyzer()->CreateWordCollection();
-  if (checkedItems == nullptr) throw ComError(E_POINTER, IID_IWordCollection);
+  const auto checkedItems = Delivered(WordAnalyzer()->CreateWordCollection(), IID_IWordCollection);
   for (const auto& [written, spoken] : wordList_.checkedItems()) checkedItems->Add(written, spoken);
   return checkedItems->Find(fields.written, fields.spoken) > 0;
 }
 
 bool ItemEditor::IsInVocabulary(const ItemDialogFields& fields) {
-  const std::shared_ptr<IWordItem> word = WordAnalyzer()->LookupWord(fields.written, fields.spoken);
-  if (word == nullptr) throw ComError(E_POINTER, IID_IWordItem);
-  return (word->get_Flags() & 1) != 0;
+  return (Delivered(WordAnalyzer()->LookupWord(fields.written, fields.spoken), IID_IWordItem)->get_Flags() & 1) != 0;
 }
 
 void EditItemDialog::Run() { editor_.Run(IDD_EDIT_ITEM, ItemDialogMode::kEdit, editor_.SelectedItem()); }

@@ -1,5 +1,6 @@
 #include "spoken/vocabulary_lookup.h"
 
+#include "engine/delivered.h"
 #include "platform/narrow_code_page.h"
 
 namespace lexiglean {
@@ -7,18 +8,14 @@ namespace {
 
 // One question to the recogniser: bit 0 of the flags of the analyzer's item for the written form.
 bool AskRecogniser(IWordAnalyzer& analyzer, std::string_view word) {
-  const std::shared_ptr<IWordItem> item = analyzer.LookupWord(NarrowToUtf16(word), u"");
-  if (item == nullptr) throw ComError(E_POINTER, IID_IWordAnalyzer);
-  return (item->get_Flags() & 1) != 0;
+  return (Delivered(analyzer.LookupWord(NarrowToUtf16(word), u""), IID_IWordAnalyzer)->get_Flags() & 1) != 0;
 }
 
 }  // namespace
 
 IWordAnalyzer& VocabularyLookup::Analyzer() {
   if (analyzer_ == nullptr) {
-    if (tools_ == nullptr) throw ComError(E_POINTER, IID_IVocabularyTools);
-    analyzer_ = tools_->get_WordAnalyzer();
-    if (analyzer_ == nullptr) throw ComError(E_POINTER, IID_IVocabularyTools);
+    analyzer_ = Delivered(Delivered(tools_, IID_IVocabularyTools)->get_WordAnalyzer(), IID_IVocabularyTools);
   }
   return *analyzer_;
 }
