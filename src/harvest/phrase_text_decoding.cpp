@@ -7,9 +7,6 @@
 namespace lexiglean {
 namespace {
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 void AppendUtf8(std::u16string_view units, std::string& text) { text += Utf16ToUtf8(units); }
 
 }  // namespace

@@ -1,43 +1,30 @@
 #include "platform/case_insensitive.h"
 
-#include <locale>
-#include <stdexcept>
+#include <wctype.h>
+
+#include "platform/text.h"
+#include "platform/utf8_locale_posix.h"
 
 namespace lexiglean {
 namespace {
 
-// Unicode's case mapping, as the C library's UTF-8 locale has it; the classic locale when that
-// locale is missing (then only ASCII letters fold).
-const std::ctype<wchar_t>& UnicodeCase() {
-  static const std::locale locale = [] {
-    try {
-      return std::locale("C.UTF-8");
-    } catch (const std::runtime_error&) {
-      return std::locale::classic();
-    }
-  }();
-  return std::use_facet<std::ctype<wchar_t>>(locale);
-}
-
-// The code point starting at i (a surrogate pair read whole); i moves past it.
-char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
-  const char16_t first = text[i++];
-  if (first >= 0xD800 && first <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF) {
-    return 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) + (text[i++] - 0xDC00);
-  }
-  return first;
+// Unicode's upper case of a character, as the C library's UTF-8 tables have it; only ASCII letters
+// fold when the system has no UTF-8 locale.
+char32_t UpperCase(char32_t c, locale_t tables) {
+  if (c < 0x80 || tables == static_cast<locale_t>(0)) return c >= U'a' && c <= U'z' ? c - 0x20 : c;
+  return static_cast<char32_t>(towupper_l(static_cast<wint_t>(c), tables));
 }
 
 }  // namespace
 
 bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  const std::ctype<wchar_t>& unicodeCase = UnicodeCase();
+  const locale_t tables = Utf8CharacterTables();
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    const auto x = static_cast<wchar_t>(NextCodePoint(a, i));
-    const auto y = static_cast<wchar_t>(NextCodePoint(b, j));
-    if (x != y && unicodeCase.toupper(x) != unicodeCase.toupper(y)) return false;
+    const char32_t x = NextCodePoint(a, i);
+    const char32_t y = NextCodePoint(b, j);
+    if (x != y && UpperCase(x, tables) != UpperCase(y, tables)) return false;
   }
   return i == a.size() && j == b.size();
 }

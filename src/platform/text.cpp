@@ -105,18 +105,19 @@ bool IsValidUtf8(std::string_view bytes) {
 std::string Utf16ToUtf8(std::u16string_view utf16) {
   std::string out;
   out.reserve(utf16.size());
-  for (std::size_t i = 0; i < utf16.size(); ++i) {
-    char32_t cp = utf16[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
-        utf16[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (utf16[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = kReplacement;
-    }
-    AppendUtf8(out, cp);
+  for (std::size_t i = 0; i < utf16.size();) {
+    const char32_t cp = NextCodePoint(utf16, i);
+    AppendUtf8(out, cp >= 0xD800 && cp <= 0xDFFF ? kReplacement : cp);
   }
   return out;
+}
+
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
+  const char16_t first = text[i++];
+  if (IsHighSurrogate(first) && i < text.size() && IsLowSurrogate(text[i])) {
+    return 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) + (text[i++] - 0xDC00);
+  }
+  return first;
 }
 
 std::u16string DecimalText(std::int64_t value) { return u16(std::to_string(value)); }

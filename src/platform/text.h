@@ -14,6 +14,12 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 
+inline bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+// The code point that starts at text[i], a surrogate pair read whole (an unpaired surrogate is returned
+// as it is); i moves past it.
+char32_t NextCodePoint(std::u16string_view text, std::size_t& i);
+
 // Appends a code point as UTF-16; an invalid one (a surrogate, above U+10FFFF) becomes U+FFFD.
 void AppendCodePoint(std::u16string& text, char32_t codePoint);
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/text.h"
+
 namespace lexiglean {
 namespace {
 
@@ -12,9 +14,6 @@ constexpr auto kHighControlRange = std::to_array<char16_t>({
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178});
 static_assert(kHighControlRange.size() == 32);
-
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 char EncodeCharacter(char16_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);

@@ -10,13 +10,9 @@ constexpr std::u16string_view kVersionedSeparator = u"\\\\";
 constexpr std::u16string_view kPlainSeparator = u"\\";
 
 bool HasUnpairedSurrogate(std::u16string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      ++i;
-    } else if (c >= 0xD800 && c <= 0xDFFF) {
-      return true;
-    }
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextCodePoint(text, i);
+    if (c >= 0xD800 && c <= 0xDFFF) return true;
   }
   return false;
 }

@@ -9,16 +9,14 @@
 namespace lexiglean {
 namespace {
 
-bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 // The first character of the spoken form that a spoken form may not hold, whole (a character outside
 // the BMP is both halves of its surrogate pair); nothing when every character is allowed.
 std::optional<std::u16string> FirstInvalidCharacter(const std::u16string& spoken) {
-  for (std::size_t i = 0; i < spoken.size(); ++i) {
-    if (isPlainSpokenForm(std::u16string_view(spoken).substr(i, 1))) continue;
-    const bool pair = IsHighSurrogate(spoken[i]) && i + 1 < spoken.size() && IsLowSurrogate(spoken[i + 1]);
-    return spoken.substr(i, pair ? 2 : 1);
+  for (std::size_t i = 0; i < spoken.size();) {
+    const std::size_t start = i;
+    NextCodePoint(spoken, i);
+    const std::u16string character = spoken.substr(start, i - start);
+    if (!isPlainSpokenForm(character)) return character;
   }
   return std::nullopt;
 }
