@@ -30,7 +30,7 @@ void Prefetch(const void* address) { __builtin_prefetch(address); }
 
 // The arrivals made into items (item(arrival, index of arrival)) in list order: by written form
 // (written(arrival)), equal forms in their order of arrival; lastArrival receives the place of the last
-// one. The arrivals' storage is freed on return, before the caller goes on.
+// one. The arrivals' storage is freed before it returns.
 template <class Arrival, class Written, class Item>
 std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written written, Item item, std::int32_t& lastArrival) {
   // Sorted by packed prefixes first, which sit together in memory; then each run of equal prefixes by
@@ -62,6 +62,8 @@ std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written wri
     sorted.push_back(item(std::move(arrivals[arrival]), arrival));
     if (arrival + 1 == order.size()) lastArrival = static_cast<std::int32_t>(place);
   }
+  arrivals.clear();  // all moved from; a parameter may outlive the call until the caller's statement ends
+  arrivals.shrink_to_fit();
   return sorted;
 }
 
