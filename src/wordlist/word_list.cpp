@@ -15,12 +15,21 @@ char16_t FoldCase(char16_t c) {
   return c;
 }
 
-// The first four case-folded units of a written form (0 past its end), packed so that forms whose
-// prefixes differ are ordered by their prefixes as WrittenFormSortsBefore orders them.
-std::uint64_t SortPrefix(std::u16string_view text) {
-  std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 4; ++i) prefix = prefix << 16 | (i < text.size() ? FoldCase(text[i]) : 0u);
-  return prefix;
+// The first eight case-folded units of a written form (0 past its end), packed into two numbers so
+// that forms whose keys differ are ordered by their keys as WrittenFormSortsBefore orders them.
+struct SortKey {
+  std::uint64_t first;
+  std::uint64_t second;
+  friend auto operator<=>(const SortKey&, const SortKey&) = default;
+};
+
+SortKey SortKeyOf(std::u16string_view text) {
+  const auto pack = [&](std::size_t from) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = from; i < from + 4; ++i) packed = packed << 16 | (i < text.size() ? FoldCase(text[i]) : 0u);
+    return packed;
+  };
+  return {pack(0), pack(4)};
 }
 
 // A refill visits items and texts in an order unrelated to where they lie in memory: it asks the
@@ -33,21 +42,21 @@ void Prefetch(const void* address) { __builtin_prefetch(address); }
 // one. The arrivals' storage is freed before it returns.
 template <class Arrival, class Written, class Item>
 std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written written, Item item, std::int32_t& lastArrival) {
-  // Sorted by packed prefixes first, which sit together in memory; then each run of equal prefixes by
-  // the texts themselves, whose loading starts for the whole run before it is sorted.
+  // Sorted by keys first, which sit together in memory; then each run of equal keys by the texts
+  // themselves, whose loading starts for the whole run before it is sorted.
   struct Place {
-    std::uint64_t prefix;
+    SortKey key;
     std::size_t arrival;
     std::u16string_view written;
   };
   std::vector<Place> order(arrivals.size());
   for (std::size_t i = 0; i < order.size(); ++i) {
     const std::u16string_view text = written(arrivals[i]);
-    order[i] = {SortPrefix(text), i, text};
+    order[i] = {SortKeyOf(text), i, text};
   }
-  std::stable_sort(order.begin(), order.end(), [](const Place& a, const Place& b) { return a.prefix < b.prefix; });
+  std::stable_sort(order.begin(), order.end(), [](const Place& a, const Place& b) { return a.key < b.key; });
   for (auto run = order.begin(); run != order.end();) {
-    const auto end = std::find_if(run, order.end(), [&](const Place& a) { return a.prefix != run->prefix; });
+    const auto end = std::find_if(run, order.end(), [&](const Place& a) { return a.key != run->key; });
     if (end - run > 1) {
       for (auto a = run; a != end; ++a) Prefetch(a->written.data());
       std::stable_sort(run, end, [](const Place& a, const Place& b) { return WrittenFormSortsBefore(a.written, b.written); });
