@@ -38,8 +38,7 @@ constexpr std::size_t kPrefetchDistance = 8;
 void Prefetch(const void* address) { __builtin_prefetch(address); }
 
 // The arrivals made into items (item(arrival, index of arrival)) in list order: by written form
-// (written(arrival)), equal forms in their order of arrival; lastArrival receives the place of the last
-// one. The arrivals' storage is freed before it returns.
+// (written(arrival)), equal forms in their order of arrival. lastArrival receives the last one's place.
 template <class Arrival, class Written, class Item>
 std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written written, Item item, std::int32_t& lastArrival) {
   // Sorted by keys first, which sit together in memory; then each run of equal keys by the texts
@@ -71,8 +70,6 @@ std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written wri
     sorted.push_back(item(std::move(arrivals[arrival]), arrival));
     if (arrival + 1 == order.size()) lastArrival = static_cast<std::int32_t>(place);
   }
-  arrivals.clear();  // all moved from; a parameter may outlive the call until the caller's statement ends
-  arrivals.shrink_to_fit();
   return sorted;
 }
 
@@ -136,10 +133,10 @@ std::int32_t WordList::addImportedItem(const std::u16string& written, const std:
 void WordList::refill(std::vector<WordListItem> arrivals) {
   std::vector<bool> checkedOnArrival(arrivals.size());
   for (std::size_t i = 0; i < arrivals.size(); ++i) checkedOnArrival[i] = arrivals[i].checked;
-  show(InListOrder(
-           std::move(arrivals), [](const WordListItem& item) -> std::u16string_view { return item.written; },
-           [](WordListItem&& item, std::size_t) { return std::move(item); }, lastInsertedIndex_),
-       checkedOnArrival);
+  std::vector<WordListItem> sorted = InListOrder(
+      std::move(arrivals), [](const WordListItem& item) -> std::u16string_view { return item.written; },
+      [](WordListItem&& item, std::size_t) { return std::move(item); }, lastInsertedIndex_);
+  replaceWithSorted(std::move(sorted), checkedOnArrival);
 }
 
 void WordList::refillImported(std::vector<std::pair<std::u16string, std::u16string>> arrivals) {
@@ -147,16 +144,16 @@ void WordList::refillImported(std::vector<std::pair<std::u16string, std::u16stri
   for (std::size_t i = 0; i < arrivals.size(); ++i) plain[i] = isPlainSpokenForm(arrivals[i].second);
   if (std::find(plain.begin(), plain.end(), true) != plain.end()) checkAllToggle_ = true;
   using Entry = std::pair<std::u16string, std::u16string>;
-  show(InListOrder(
-           std::move(arrivals), [](const Entry& entry) -> std::u16string_view { return entry.first; },
-           [&](Entry&& entry, std::size_t i) {
-             return WordListItem{std::move(entry.first), std::move(entry.second), plain[i], plain[i] ? u"" : u"x"};
-           },
-           lastInsertedIndex_),
-       plain);
+  std::vector<WordListItem> sorted = InListOrder(
+      std::move(arrivals), [](const Entry& entry) -> std::u16string_view { return entry.first; },
+      [&](Entry&& entry, std::size_t i) {
+        return WordListItem{std::move(entry.first), std::move(entry.second), plain[i], plain[i] ? u"" : u"x"};
+      },
+      lastInsertedIndex_);
+  replaceWithSorted(std::move(sorted), plain);
 }
 
-void WordList::show(std::vector<WordListItem> sorted, const std::vector<bool>& checkedOnArrival) {
+void WordList::replaceWithSorted(std::vector<WordListItem> sorted, const std::vector<bool>& checkedOnArrival) {
   clear();
   items_ = std::move(sorted);
   try {
