@@ -15,6 +15,64 @@ char16_t FoldCase(char16_t c) {
   return c;
 }
 
+// The first eight case-folded units of a written form (0 past its end), packed into two numbers so
+// that forms whose keys differ are ordered by their keys as WrittenFormSortsBefore orders them.
+struct SortKey {
+  std::uint64_t first;
+  std::uint64_t second;
+  friend auto operator<=>(const SortKey&, const SortKey&) = default;
+};
+
+SortKey SortKeyOf(std::u16string_view text) {
+  const auto pack = [&](std::size_t from) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = from; i < from + 4; ++i) packed = packed << 16 | (i < text.size() ? FoldCase(text[i]) : 0u);
+    return packed;
+  };
+  return {pack(0), pack(4)};
+}
+
+// A refill visits items and texts in an order unrelated to where they lie in memory: it asks the
+// processor to start loading what it will read a few steps later, so that the waits overlap.
+constexpr std::size_t kPrefetchDistance = 8;
+void Prefetch(const void* address) { __builtin_prefetch(address); }
+
+// The arrivals made into items (item(arrival, index of arrival)) in list order: by written form
+// (written(arrival)), equal forms in their order of arrival. lastArrival receives the last one's place.
+template <class Arrival, class Written, class Item>
+std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written written, Item item, std::int32_t& lastArrival) {
+  // Sorted by keys first, which sit together in memory; then each run of equal keys by the texts
+  // themselves, whose loading starts for the whole run before it is sorted.
+  struct Place {
+    SortKey key;
+    std::size_t arrival;
+    std::u16string_view written;
+  };
+  std::vector<Place> order(arrivals.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const std::u16string_view text = written(arrivals[i]);
+    order[i] = {SortKeyOf(text), i, text};
+  }
+  std::stable_sort(order.begin(), order.end(), [](const Place& a, const Place& b) { return a.key < b.key; });
+  for (auto run = order.begin(); run != order.end();) {
+    const auto end = std::find_if(run, order.end(), [&](const Place& a) { return a.key != run->key; });
+    if (end - run > 1) {
+      for (auto a = run; a != end; ++a) Prefetch(a->written.data());
+      std::stable_sort(run, end, [](const Place& a, const Place& b) { return WrittenFormSortsBefore(a.written, b.written); });
+    }
+    run = end;
+  }
+  std::vector<WordListItem> sorted;
+  sorted.reserve(arrivals.size());
+  for (std::size_t place = 0; place < order.size(); ++place) {
+    if (place + kPrefetchDistance < order.size()) Prefetch(&arrivals[order[place + kPrefetchDistance].arrival]);
+    const std::size_t arrival = order[place].arrival;
+    sorted.push_back(item(std::move(arrivals[arrival]), arrival));
+    if (arrival + 1 == order.size()) lastArrival = static_cast<std::int32_t>(place);
+  }
+  return sorted;
+}
+
 std::u16string ReadBack(const std::u16string& text) { return text.substr(0, kItemTextReadLimit); }
 
 std::u16string StatusText(std::int32_t items, std::int32_t checked) {
@@ -75,22 +133,32 @@ std::int32_t WordList::addImportedItem(const std::u16string& written, const std:
 void WordList::refill(std::vector<WordListItem> arrivals) {
   std::vector<bool> checkedOnArrival(arrivals.size());
   for (std::size_t i = 0; i < arrivals.size(); ++i) checkedOnArrival[i] = arrivals[i].checked;
-  std::vector<std::size_t> order(arrivals.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-    return WrittenFormSortsBefore(arrivals[a].written, arrivals[b].written);
-  });
-  std::vector<WordListItem> sorted;
-  sorted.reserve(arrivals.size());
-  for (std::size_t place = 0; place < order.size(); ++place) {
-    sorted.push_back(std::move(arrivals[order[place]]));
-    if (order[place] + 1 == order.size()) lastInsertedIndex_ = static_cast<std::int32_t>(place);
-  }
+  std::vector<WordListItem> sorted = InListOrder(
+      std::move(arrivals), [](const WordListItem& item) -> std::u16string_view { return item.written; },
+      [](WordListItem&& item, std::size_t) { return std::move(item); }, lastInsertedIndex_);
+  replaceWithSorted(std::move(sorted), checkedOnArrival);
+}
 
+void WordList::refillImported(std::vector<std::pair<std::u16string, std::u16string>> arrivals) {
+  std::vector<bool> plain(arrivals.size());
+  for (std::size_t i = 0; i < arrivals.size(); ++i) plain[i] = isPlainSpokenForm(arrivals[i].second);
+  if (std::find(plain.begin(), plain.end(), true) != plain.end()) checkAllToggle_ = true;
+  using Entry = std::pair<std::u16string, std::u16string>;
+  std::vector<WordListItem> sorted = InListOrder(
+      std::move(arrivals), [](const Entry& entry) -> std::u16string_view { return entry.first; },
+      [&](Entry&& entry, std::size_t i) {
+        return WordListItem{std::move(entry.first), std::move(entry.second), plain[i], plain[i] ? u"" : u"x"};
+      },
+      lastInsertedIndex_);
+  replaceWithSorted(std::move(sorted), plain);
+}
+
+void WordList::replaceWithSorted(std::vector<WordListItem> sorted, const std::vector<bool>& checkedOnArrival) {
   clear();
   items_ = std::move(sorted);
   try {
     window_.ListAppendRows(items_.size(), [this](std::size_t i) {
+      if (i + kPrefetchDistance < items_.size()) Prefetch(items_[i + kPrefetchDistance].written.data());
       const WordListItem& item = items_[i];
       return ListRowView{item.written, item.spoken, item.marker, item.checked};
     });
@@ -105,17 +173,6 @@ void WordList::refill(std::vector<WordListItem> arrivals) {
     ++checkedCount_;
     window_.SetStatusText(StatusText(static_cast<std::int32_t>(i + 1), checkedCount_));
   }
-}
-
-void WordList::refillImported(std::vector<std::pair<std::u16string, std::u16string>> arrivals) {
-  std::vector<WordListItem> items;
-  items.reserve(arrivals.size());
-  for (auto& [written, spoken] : arrivals) {
-    const bool plain = isPlainSpokenForm(spoken);
-    if (plain) checkAllToggle_ = true;
-    items.push_back(WordListItem{std::move(written), std::move(spoken), plain, plain ? u"" : u"x"});
-  }
-  refill(std::move(items));
 }
 
 void WordList::setSpokenForm(std::int32_t index, const std::u16string& spoken) {

@@ -63,6 +63,9 @@ class WordList {
 
  private:
   void applyCheck(std::int32_t index, bool checked);
+  // The refills' last step: the sorted items replace the list and reach the window, with the status
+  // lines of their arrival (checkedOnArrival in order of arrival).
+  void replaceWithSorted(std::vector<WordListItem> sorted, const std::vector<bool>& checkedOnArrival);
 
   WindowPort& window_;
   std::vector<WordListItem> items_;

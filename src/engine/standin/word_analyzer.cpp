@@ -1,5 +1,7 @@
 #include "engine/standin/word_analyzer.h"
 
+#include <functional>
+#include <memory_resource>
 #include <unordered_set>
 
 #include "engine/standin/standin_error.h"
@@ -53,7 +55,10 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::CombineCollections(const s
     const StandinWordCollection& first = OwnCollection(a);
     const StandinWordCollection& second = OwnCollection(b);
     auto combined = std::make_shared<StandinWordCollection>(session_->profile);
-    std::unordered_set<WordEntry, WordEntryHash> seen;
+    // The pairs met so far, by reference to the entries of both collections.
+    std::pmr::monotonic_buffer_resource nodes;
+    std::pmr::unordered_set<std::reference_wrapper<const WordEntry>, WordEntryHash, std::equal_to<WordEntry>> seen(&nodes);
+    seen.reserve(first.Entries().size() + second.Entries().size());
     for (const StandinWordCollection* source : {&first, &second}) {
       for (const WordEntry& entry : source->Entries()) {
         if (seen.insert(entry).second) combined->Append(entry);

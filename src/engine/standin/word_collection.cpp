@@ -22,12 +22,11 @@ StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> pro
   for (WordEntry& entry : entries) Append(std::move(entry));
 }
 
-void StandinWordCollection::Append(const WordEntry& entry) {
+void StandinWordCollection::Append(WordEntry entry) {
   if (entries_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
     throw StandinError(E_OUTOFMEMORY, u"A word collection holds at most 2147483647 entries.");
   }
-  entries_.push_back(entry);
-  firstPosition_.try_emplace(entry, static_cast<std::int32_t>(entries_.size()));
+  entries_.push_back(std::move(entry));
 }
 
 std::int32_t StandinWordCollection::get_Count() { return static_cast<std::int32_t>(entries_.size()); }
@@ -51,6 +50,9 @@ std::shared_ptr<IWordItem> StandinWordCollection::Add(const std::u16string& writ
 
 std::int32_t StandinWordCollection::Find(const std::u16string& written, const std::u16string& spoken) {
   return ComCall(IID_IWordCollection, [&]() -> std::int32_t {
+    for (; indexed_ < entries_.size(); ++indexed_) {
+      firstPosition_.try_emplace(entries_[indexed_], static_cast<std::int32_t>(indexed_ + 1));
+    }
     const auto found = firstPosition_.find(WordEntry{written, spoken});
     return found == firstPosition_.end() ? 0 : found->second;
   });

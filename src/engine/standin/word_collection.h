@@ -43,12 +43,15 @@ class StandinWordCollection : public IWordCollection {
   void SaveToFile(const std::u16string& path, std::int32_t format) override;
 
   const std::vector<WordEntry>& Entries() const { return entries_; }
-  void Append(const WordEntry& entry);
+  void Append(WordEntry entry);
 
  private:
   std::shared_ptr<StandinProfile> profile_;
   std::vector<WordEntry> entries_;
+  // Find's index, brought up to date when Find is called: the first position of each pair among the
+  // first `indexed_` entries.
   std::unordered_map<WordEntry, std::int32_t, WordEntryHash> firstPosition_;
+  std::size_t indexed_ = 0;
 };
 
 // The entries of a collection handed to the stand-in: throws StandinError E_POINTER for none and

@@ -55,6 +55,10 @@ TEST_F(WordAnalyzerTest, CombineKeepsEachPairOnceAndFindGivesItsPosition) {
   EXPECT_EQ(combined->Find(u"A", u"x"), 0);
   EXPECT_EQ(CaughtComError([&] { combined->get_Item(4); }).Iid(), IID_IWordCollection);
   EXPECT_EQ(CaughtComError([&] { combined->get_Item(-1); }).Error(), E_INVALIDARG);
+  combined->Add(u"d", u"");  // entries added after a Find are found too
+  combined->Add(u"b", u"");
+  EXPECT_EQ(combined->Find(u"d", u""), 5);
+  EXPECT_EQ(combined->Find(u"b", u""), 1);
 }
 
 TEST_F(WordAnalyzerTest, CollectionsNotOfTheStandInAreRefusedWithTheInterfaceId) {
