@@ -275,10 +275,9 @@ void BM_MillionItemsResident(benchmark::State& state) {
 bool SameRows(const ScriptedWindow& a, const ScriptedWindow& b) {
   if (a.Rows().size() != b.Rows().size()) return false;
   for (std::size_t i = 0; i < a.Rows().size(); ++i) {
-    const ScriptedWindow::Row& x = a.Rows()[i];
-    const ScriptedWindow::Row& y = b.Rows()[i];
-    if (x.checked != y.checked || x.texts[0] != y.texts[0] || x.texts[1] != y.texts[1] || x.texts[2] != y.texts[2]) {
-      return false;
+    if (a.Rows().checked(i) != b.Rows().checked(i)) return false;
+    for (int column = 0; column < ListRows::kColumns; ++column) {
+      if (a.Rows().text(i, column) != b.Rows().text(i, column)) return false;
     }
   }
   return true;

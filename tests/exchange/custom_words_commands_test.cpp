@@ -39,7 +39,7 @@ TEST_F(CustomWordsCommandsTest, GetReplacesTheListAfterTheQuestionAndResetsLikeC
       (Events{kResetQuestion, "answer: yes", "status: ", "status:  ... collecting Custom Words ...",
               "status:   1 Items, 1 Checked", "status:   2 Items, 1 Checked", "enabled: 1010 on", "focus: 1008"}));
   EXPECT_EQ(Rows(), (std::vector<std::string>{"[ ] R2D2 | r 2 d 2 | x", "[x] Zorblax | zor blacks | "}));
-  EXPECT_TRUE(window.Rows()[0].selected);
+  EXPECT_EQ(window.SelectedRow(), 0);
   EXPECT_EQ(dialog_->analysisTotal, 0);
 }
 

@@ -51,9 +51,10 @@ class ExchangeTest : public standin::testing::StandinTest {
   // The list as the window shows it: check box, written form, spoken form, marker.
   std::vector<std::string> Rows() const {
     std::vector<std::string> rows;
-    for (const auto& row : window.Rows()) {
-      rows.push_back(std::string(row.checked ? "[x] " : "[ ] ") + Utf16ToUtf8(row.texts[0]) + " | " +
-                     Utf16ToUtf8(row.texts[1]) + " | " + Utf16ToUtf8(row.texts[2]));
+    const ListRows& shown = window.Rows();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      rows.push_back(std::string(shown.checked(i) ? "[x] " : "[ ] ") + Utf16ToUtf8(shown.text(i, 0)) + " | " +
+                     Utf16ToUtf8(shown.text(i, 1)) + " | " + Utf16ToUtf8(shown.text(i, 2)));
     }
     return rows;
   }

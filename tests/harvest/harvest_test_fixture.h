@@ -89,7 +89,7 @@ class HarvestTest : public ::testing::Test {
   Events Search() { return Click(IDC_SEARCH_PHRASES); }
   std::vector<std::u16string> Written() const {
     std::vector<std::u16string> written;
-    for (const auto& row : window.Rows()) written.push_back(row.texts[0]);
+    for (std::size_t i = 0; i < window.Rows().size(); ++i) written.emplace_back(window.Rows().text(i, 0));
     return written;
   }
   bool TemporaryFolderIsEmpty() const { return fs::is_empty(base_ / "tmp"); }

@@ -72,7 +72,7 @@ TEST_F(SearchWordsTest, NothingNewLeavesTheListItsCountsAndChecksAsTheyWere) {
   AddDocuments({PathText(Text("b.txt", "the team"))});
   EXPECT_EQ(SearchWords(), (Events{"status: Analyzing \"b.txt\" document...", "status: No new words found"}));
   ASSERT_EQ(window.Rows().size(), 2u);
-  EXPECT_FALSE(window.Rows()[0].checked || window.Rows()[1].checked);
+  EXPECT_FALSE(window.Rows().checked(0) || window.Rows().checked(1));
   EXPECT_EQ(dialog_->wordList().checkedCount(), 0);
 }
 

@@ -32,19 +32,15 @@ class ItemWindow : public RecordingWindow {
 // Each row as "[x] written | spoken".
 std::vector<std::string> RowTexts(const RecordingWindow& window) {
   std::vector<std::string> rows;
-  for (const auto& row : window.Rows()) {
-    rows.push_back(std::string(row.checked ? "[x] " : "[ ] ") + Utf16ToUtf8(row.texts[0]) + " | " +
-                   Utf16ToUtf8(row.texts[1]));
+  const ListRows& shown = window.Rows();
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    rows.push_back(std::string(shown.checked(i) ? "[x] " : "[ ] ") + Utf16ToUtf8(shown.text(i, 0)) + " | " +
+                   Utf16ToUtf8(shown.text(i, 1)));
   }
   return rows;
 }
 
-int SelectedRow(const RecordingWindow& window) {
-  for (std::size_t i = 0; i < window.Rows().size(); ++i) {
-    if (window.Rows()[i].selected) return static_cast<int>(i);
-  }
-  return -1;
-}
+int SelectedRow(const RecordingWindow& window) { return window.SelectedRow(); }
 
 const std::string kAddDialog = "dialog: Add New Item";
 const std::string kEditDialog = "dialog: Edit Item Dialog";

@@ -76,8 +76,10 @@ class SpokenFormsTest : public ::testing::Test {
     return folder_ / name;
   }
   std::string Row(int index) const {
-    const auto& row = window.Rows().at(static_cast<std::size_t>(index));
-    return std::string(row.checked ? "[x] " : "[ ] ") + Utf16ToUtf8(row.texts[1]) + " |" + Utf16ToUtf8(row.texts[2]);
+    const auto row = static_cast<std::size_t>(index);
+    const ListRows& rows = window.Rows();
+    return std::string(rows.checked(row) ? "[x] " : "[ ] ") + Utf16ToUtf8(rows.text(row, 1)) + " |" +
+           Utf16ToUtf8(rows.text(row, 2));
   }
 
   FakeRecogniser recogniser;

@@ -19,8 +19,8 @@ using Events = std::vector<std::string>;
 void ExpectWindowMirrorsList(const RecordingWindow& window, const WordList& list) {
   ASSERT_EQ(window.Rows().size(), static_cast<std::size_t>(list.count()));
   for (int i = 0; i < list.count(); ++i) {
-    EXPECT_EQ(window.Rows()[i].texts[0], list.writtenForm(i)) << i;
-    EXPECT_EQ(window.Rows()[i].checked, list.isChecked(i)) << i;
+    EXPECT_EQ(window.Rows().text(i, 0), list.writtenForm(i)) << i;
+    EXPECT_EQ(window.Rows().checked(i), list.isChecked(i)) << i;
   }
 }
 
@@ -52,7 +52,7 @@ TEST(WordListTest, FormsAreReadBackAsTheirFirst127Characters) {
   ASSERT_EQ(checked.size(), 1u);
   EXPECT_EQ(checked[0].first.size(), 127u);
   // The row itself shows the whole form.
-  EXPECT_EQ(window.Rows()[0].texts[0], longForm);
+  EXPECT_EQ(window.Rows().text(0, 0), longForm);
 }
 
 TEST(WordListTest, CountsFollowEveryChangeAndCheckChangesRefreshTheStatusLine) {
@@ -113,7 +113,7 @@ TEST(WordListTest, ImportedItemsAreCheckedOnlyWithAPlainSpokenForm) {
   const int marked = list.addImportedItem(u"R2D2", u"R 2 D 2");
   EXPECT_FALSE(list.isChecked(marked));
   EXPECT_EQ(list.marker(marked), u"x");
-  EXPECT_EQ(window.Rows()[marked].texts[2], u"x");
+  EXPECT_EQ(window.Rows().text(marked, 2), u"x");
   EXPECT_FALSE(list.checkAllToggle());
 }
 
@@ -181,9 +181,10 @@ Seen Filled(Fill&& fill) {
   window.TakeEvents();
   fill(list);
   Seen seen{window.TakeEvents(), {}, {}, list.checkedCount(), list.checkAllToggle(), list.lastInsertedIndex()};
-  for (const auto& row : window.Rows()) {
-    seen.rows.push_back({row.texts[0], row.texts[1], row.texts[2]});
-    seen.checks.push_back(row.checked);
+  const ListRows& rows = window.Rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    seen.rows.push_back({std::u16string(rows.text(i, 0)), std::u16string(rows.text(i, 1)), std::u16string(rows.text(i, 2))});
+    seen.checks.push_back(rows.checked(i));
   }
   return seen;
 }

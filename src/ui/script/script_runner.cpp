@@ -60,7 +60,7 @@ class ScriptSession {
       const int index = ParseNumber(line.words[1]);
       if (!IsRow(index)) return Ignore(line);
       const bool checked = line.words[2] == "on";
-      if (window_.Rows()[index].checked == checked) return;  // a click that changes nothing reports nothing
+      if (window_.Rows().checked(static_cast<std::size_t>(index)) == checked) return;  // a click that changes nothing reports nothing
       window_.UserChecksRow(index, checked);
       dialog_.OnListItemChecked(index, checked);
     } else {

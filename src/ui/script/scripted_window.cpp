@@ -1,6 +1,7 @@
 #include "ui/script/scripted_window.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "window/control_ids.h"
 #include "platform/case_insensitive.h"
@@ -22,7 +23,7 @@ std::u16string ItemDialogCaption(int dialogId) { return dialogId == 102 ? u"Edit
 
 }  // namespace
 
-std::string EventText(const std::u16string& text) {
+std::string EventText(std::u16string_view text) {
   std::string out;
   for (const char c : Utf16ToUtf8(text)) {
     if (c == '\n') {
@@ -45,16 +46,17 @@ ScriptedWindow::ScriptedWindow(std::function<void(const std::string&)> emit) : e
 }
 
 void ScriptedWindow::UserSelectsRow(int index) {
-  for (Row& row : rows_) row.selected = false;
-  rows_.at(index).selected = true;
+  if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) throw std::out_of_range("list row");
+  selectedRow_ = index;
 }
 
 void ScriptedWindow::Dump() {
-  const auto checked = std::count_if(rows_.begin(), rows_.end(), [](const Row& row) { return row.checked; });
+  std::size_t checked = 0;
+  for (std::size_t i = 0; i < rows_.size(); ++i) checked += rows_.checked(i) ? 1 : 0;
   emit_("list: " + std::to_string(rows_.size()) + " items, " + std::to_string(checked) + " checked");
-  for (const Row& row : rows_) {
-    emit_(std::string(row.checked ? "[x]" : "[ ]") + "\t" + EventText(row.texts[0]) + "\t" + EventText(row.texts[1]) +
-          "\t" + EventText(row.texts[2]));
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    emit_(std::string(rows_.checked(i) ? "[x]" : "[ ]") + "\t" + EventText(rows_.text(i, 0)) + "\t" +
+          EventText(rows_.text(i, 1)) + "\t" + EventText(rows_.text(i, 2)));
   }
 }
 
@@ -124,18 +126,26 @@ void ScriptedWindow::ComboDeleteString(int index) {
 }
 
 void ScriptedWindow::ListInsertRow(int index, const std::u16string& written) {
-  Row row;
-  row.texts[0] = written;
-  rows_.insert(rows_.begin() + index, row);
+  rows_.insert(static_cast<std::size_t>(index), written);
+  if (selectedRow_ >= index) ++selectedRow_;
 }
 
 void ScriptedWindow::ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) {
-  rows_.reserve(rows_.size() + count);
   for (std::size_t i = 0; i < count; ++i) {
     const ListRowView view = row(i);
-    rows_.push_back(Row{{std::u16string(view.written), std::u16string(view.spoken), std::u16string(view.marker)},
-                        view.checked, false});
+    rows_.append(view.written, view.spoken, view.marker, view.checked);
   }
+}
+
+void ScriptedWindow::ListDeleteRow(int index) {
+  rows_.erase(static_cast<std::size_t>(index));
+  if (selectedRow_ == index) selectedRow_ = -1;
+  if (selectedRow_ > index) --selectedRow_;
+}
+
+void ScriptedWindow::ListDeleteAllRows() {
+  rows_.clear();
+  selectedRow_ = -1;
 }
 
 void ScriptedWindow::ListSelect(int index) {

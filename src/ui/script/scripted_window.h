@@ -10,18 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "window/list_rows.h"
 #include "window/window_port.h"
 
 namespace lexiglean {
 
 class ScriptedWindow : public WindowPort {
  public:
-  struct Row {
-    std::u16string texts[3];
-    bool checked = false;
-    bool selected = false;
-  };
-
   // Each event line (UTF-8, without line end) goes to emit.
   explicit ScriptedWindow(std::function<void(const std::string&)> emit);
 
@@ -35,11 +30,13 @@ class ScriptedWindow : public WindowPort {
   // What the user does: picks a combo entry, selects a row, clicks a row's check box.
   void UserSelectsDocument(int index) { comboSelection_ = index; }
   void UserSelectsRow(int index);
-  void UserChecksRow(int index, bool checked) { rows_.at(index).checked = checked; }
+  void UserChecksRow(int index, bool checked) { rows_.setChecked(static_cast<std::size_t>(index), checked); }
 
   bool Ended() const { return endResult_.has_value(); }
   std::optional<int> EndResult() const { return endResult_; }
-  const std::vector<Row>& Rows() const { return rows_; }
+  const ListRows& Rows() const { return rows_; }
+  // The selected row, -1 for none; it moves with its row as rows come and go.
+  int SelectedRow() const { return selectedRow_; }
   const std::vector<std::u16string>& ComboEntries() const { return combo_; }
   int DroppedWidth() const { return droppedWidth_; }
   const std::u16string& StatusText() const { return status_; }
@@ -74,10 +71,12 @@ class ScriptedWindow : public WindowPort {
 
   void ListInsertRow(int index, const std::u16string& written) override;
   void ListAppendRows(std::size_t count, const std::function<ListRowView(std::size_t)>& row) override;
-  void ListDeleteRow(int index) override { rows_.erase(rows_.begin() + index); }
-  void ListDeleteAllRows() override { rows_.clear(); }
-  void ListSetText(int index, int column, const std::u16string& text) override { rows_.at(index).texts[column] = text; }
-  void ListSetCheck(int index, bool checked) override { rows_.at(index).checked = checked; }
+  void ListDeleteRow(int index) override;
+  void ListDeleteAllRows() override;
+  void ListSetText(int index, int column, const std::u16string& text) override {
+    rows_.setText(static_cast<std::size_t>(index), column, text);
+  }
+  void ListSetCheck(int index, bool checked) override { rows_.setChecked(static_cast<std::size_t>(index), checked); }
   void ListSelect(int index) override;
   void ListEnsureVisible(int) override {}
 
@@ -107,10 +106,11 @@ class ScriptedWindow : public WindowPort {
   std::vector<std::u16string> combo_;
   int comboSelection_ = -1;
   int droppedWidth_ = 0;
-  std::vector<Row> rows_;
+  ListRows rows_;
+  int selectedRow_ = -1;
 };
 
 // Event-line form of a text: line feeds and carriage returns written as \n and \r.
-std::string EventText(const std::u16string& text);
+std::string EventText(std::u16string_view text);
 
 }  // namespace lexiglean

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "app/main_dialog.h"
+#include "window/list_rows.h"
 #include "window/window_port.h"
 #include "ui/win32/icon_handle.h"
-#include "ui/win32/list_rows.h"
 #include "ui/win32/windows_api.h"
 
 namespace lexiglean {

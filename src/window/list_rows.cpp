@@ -1,37 +1,37 @@
-#include "ui/win32/list_rows.h"
+#include "window/list_rows.h"
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <stdexcept>
 
 #include "platform/case_insensitive.h"
 
 namespace lexiglean {
-namespace {
-
-std::u16string_view UpToNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
-
-}  // namespace
 
 ListRows::Row ListRows::MakeRow(std::u16string_view written, std::u16string_view spoken,
                                 std::u16string_view marker, bool checked) {
-  const std::array<std::u16string_view, kColumns> columns{UpToNul(written), UpToNul(spoken), UpToNul(marker)};
+  const std::array<std::u16string_view, kColumns> columns{written, spoken, marker};
   std::size_t length = 0;
-  for (const std::u16string_view column : columns) length += column.size() + 1;
-  Row row{std::make_unique_for_overwrite<char16_t[]>(length), checked};
-  char16_t* out = row.texts.get();
   for (const std::u16string_view column : columns) {
-    out = std::copy(column.begin(), column.end(), out);
-    *out++ = u'\0';
+    if (column.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("list row text");
+    length += column.size();
+  }
+  Row row{std::make_unique_for_overwrite<char16_t[]>(length), {}, checked};
+  char16_t* out = row.texts.get();
+  for (int i = 0; i < kColumns; ++i) {
+    out = std::copy(columns[i].begin(), columns[i].end(), out);
+    row.lengths[i] = static_cast<std::uint32_t>(columns[i].size());
   }
   return row;
 }
 
 std::u16string_view ListRows::text(std::size_t row, int column) const {
   if (column < 0 || column >= kColumns) throw std::out_of_range("list column");
-  const char16_t* at = rows_.at(row).texts.get();
-  for (int skipped = 0; skipped < column; ++skipped) at += std::u16string_view(at).size() + 1;
-  return at;
+  const Row& at = rows_.at(row);
+  std::size_t offset = 0;
+  for (int skipped = 0; skipped < column; ++skipped) offset += at.lengths[skipped];
+  return {at.texts.get() + offset, at.lengths[column]};
 }
 
 void ListRows::insert(std::size_t row, std::u16string_view written) {
@@ -42,6 +42,11 @@ void ListRows::insert(std::size_t row, std::u16string_view written) {
 void ListRows::append(std::u16string_view written, std::u16string_view spoken, std::u16string_view marker,
                       bool checked) {
   rows_.push_back(MakeRow(written, spoken, marker, checked));
+}
+
+void ListRows::erase(std::size_t row) {
+  if (row >= rows_.size()) throw std::out_of_range("list row");
+  rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
 }
 
 void ListRows::setText(std::size_t row, int column, std::u16string_view text) {
