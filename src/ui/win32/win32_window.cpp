@@ -137,6 +137,10 @@ void Win32Window::UserChecks(int row, bool checked) {
   Forward([&] { dialog_->OnListItemChecked(row, checked); });
 }
 
+void Win32Window::UserTogglesCheck(int row) {
+  if (row >= 0 && static_cast<std::size_t>(row) < rows_.size()) UserChecks(row, !rows_.checked(static_cast<std::size_t>(row)));
+}
+
 LRESULT CALLBACK Win32Window::WordListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                            DWORD_PTR self) {
   auto& window = *reinterpret_cast<Win32Window*>(self);
@@ -149,13 +153,13 @@ LRESULT CALLBACK Win32Window::WordListProc(HWND list, UINT message, WPARAM wPara
       const auto row = static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
       if (row < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0) break;
       SetFocus(list);
-      window.UserChecks(row, !window.rows_.checked(static_cast<std::size_t>(row)));
+      window.UserTogglesCheck(row);
       return 0;
     }
     case WM_KEYDOWN: {
       if (wParam != VK_SPACE) break;
       const auto row = static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-      if (row >= 0) window.UserChecks(row, !window.rows_.checked(static_cast<std::size_t>(row)));
+      window.UserTogglesCheck(row);
       return 0;
     }
     case WM_CHAR:

@@ -73,6 +73,7 @@ class Win32Window final : public WindowPort {
   void ShowRow(LVITEMW& item) const;
   LRESULT FindRow(const NMLVFINDITEMW& find) const;
   void UserChecks(int row, bool checked);
+  void UserTogglesCheck(int row);  // a row of -1 (none focused) is ignored
   static LRESULT CALLBACK WordListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self);
   int SelectedRow() const;
