@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "platform/text.h"
+
 namespace lexiglean::standin {
 namespace {
 
@@ -28,16 +30,6 @@ constexpr auto kLetterRanges = std::to_array<CodePointRange>({
 
 bool IsJoiner(char32_t c) {
   return c == U'\'' || c == U'\u2019' || c == U'-' || c == U'\u2010' || c == U'\u2011';
-}
-
-// Reads the code point at position i and advances i past it; an unpaired surrogate reads as itself.
-char32_t NextCodePoint(std::u16string_view text, std::size_t& i) {
-  const char16_t first = text[i++];
-  if (first >= 0xD800 && first <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF) {
-    const char16_t second = text[i++];
-    return 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) + (static_cast<char32_t>(second) - 0xDC00);
-  }
-  return first;
 }
 
 bool LetterAt(std::u16string_view text, std::size_t i) {
