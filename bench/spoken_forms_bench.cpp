@@ -9,8 +9,6 @@
 // single words, acronyms, CamelCase compounds, hyphenated words and numbers.
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -23,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/standin/standin_recogniser.h"
+#include "bench_standin.h"
 #include "spoken/spoken_form_rules.h"
 #include "rate_reporter.h"
 
@@ -106,29 +104,14 @@ const std::vector<std::string>& WrittenForms() {
 // A stand-in profile of its own for the run, removed at exit.
 class StandinFixture {
  public:
-  StandinFixture() {
-    folder_ = fs::temp_directory_path() / ("lexiglean-spoken-bench-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    std::ofstream(folder_ / "current-user") << "bench\n";
-    standin::StandinOptions options;
-    options.profileRoot = folder_;
-    options.systemWordList = kDictionary;
-    recogniser_.emplace(options);
-    tools_ = recogniser_->CreateVocabularyTools();
+  StandinFixture() : tools_(standin_.recogniser().CreateVocabularyTools()) {
     tools_->get_WordAnalyzer()->LookupWord(u"warm", u"");  // reads the word list before any timing
-  }
-  ~StandinFixture() {
-    tools_.reset();
-    recogniser_.reset();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
   }
   const std::shared_ptr<IVocabularyTools>& Tools() const { return tools_; }
 
  private:
-  fs::path folder_;
-  std::optional<standin::StandinRecogniser> recogniser_;
-  std::shared_ptr<IVocabularyTools> tools_;
+  BenchStandin standin_{"spoken", kDictionary};
+  std::shared_ptr<IVocabularyTools> tools_;  // let go before the recogniser
 };
 
 StandinFixture& Standin() {

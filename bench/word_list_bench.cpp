@@ -27,7 +27,7 @@
 #include <vector>
 
 #include "app/main_dialog.h"
-#include "engine/standin/standin_recogniser.h"
+#include "bench_standin.h"
 #include "platform/text.h"
 #include "platform/word_list_file.h"
 #include "rate_reporter.h"
@@ -143,35 +143,19 @@ std::vector<std::pair<std::u16string, std::u16string>> Pairs(const std::vector<W
 // The stand-in's profile and the word-list files, in a folder of their own removed at exit.
 class Fixture {
  public:
-  Fixture() {
-    folder_ = fs::temp_directory_path() / ("lexiglean-word-list-bench-" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
-    std::ofstream(folder_ / "current-user") << "bench\n";
-    standin::StandinOptions options;
-    options.profileRoot = folder_;
-    options.systemWordList.clear();
-    recogniser_.emplace(options);
-  }
-  ~Fixture() {
-    recogniser_.reset();
-    std::error_code ignored;
-    fs::remove_all(folder_, ignored);
-  }
-
-  Recogniser& recogniser() { return *recogniser_; }
+  Recogniser& recogniser() { return standin_.recogniser(); }
   // The versioned word-list file of Entries(n), written on first use.
   const fs::path& File(std::size_t n) {
     fs::path& path = files_[n];
     if (path.empty()) {
-      path = folder_ / ("entries-" + std::to_string(n) + ".txt");
+      path = standin_.folder() / ("entries-" + std::to_string(n) + ".txt");
       std::ofstream(path, std::ios::binary) << FormatVersionedWordList(Entries(n));
     }
     return path;
   }
 
  private:
-  fs::path folder_;
-  std::optional<standin::StandinRecogniser> recogniser_;
+  BenchStandin standin_{"word-list", {}};
   std::map<std::size_t, fs::path> files_;
 };
 
