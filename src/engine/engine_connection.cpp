@@ -1,5 +1,6 @@
 #include "engine/engine_connection.h"
 
+#include "engine/unexamined.h"
 #include "window/control_ids.h"
 #include "platform/system_messages.h"
 #include "platform/text.h"
@@ -8,16 +9,6 @@ namespace lexiglean {
 namespace {
 
 constexpr char16_t kSeparator[] = u" : ";
-
-// A detail the connection may do without: its text, or empty when the call fails.
-template <typename Call>
-std::u16string OptionalDetail(Call&& call) {
-  try {
-    return call();
-  } catch (const ComError&) {
-    return {};
-  }
-}
 
 }  // namespace
 
@@ -60,12 +51,12 @@ bool EngineConnection::ConnectEngine() {
 }
 
 std::u16string EngineConnection::UserDetailsText(IDgnEngine& engine, const std::u16string& speaker) {
-  // A failed key lookup passes the empty key on.
-  const std::u16string key = OptionalDetail([&] { return engine.GetCurrentUserKey(); });
-  std::u16string speakerDetail = OptionalDetail([&] { return engine.GetSpeakerDetail(speaker, key); });
-  const std::u16string engineDetail = OptionalDetail([&] { return engine.GetEngineDetail(); });
+  // Every detail may fail and is then left out; a failed key lookup passes the empty key on.
+  const std::u16string key = Unexamined([&] { return engine.GetCurrentUserKey(); });
+  std::u16string speakerDetail = Unexamined([&] { return engine.GetSpeakerDetail(speaker, key); });
+  const std::u16string engineDetail = Unexamined([&] { return engine.GetEngineDetail(); });
   if (!engineDetail.empty()) speakerDetail += kSeparator + engineDetail;
-  const std::u16string keyDetail = OptionalDetail([&] { return engine.GetKeyDetail(key); });
+  const std::u16string keyDetail = Unexamined([&] { return engine.GetKeyDetail(key); });
   std::u16string text = speaker;
   if (!keyDetail.empty()) text += kSeparator + keyDetail;
   text += kSeparator;

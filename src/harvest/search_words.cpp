@@ -4,6 +4,7 @@
 
 #include "window/control_ids.h"
 #include "engine/report_com_error.h"
+#include "engine/unexamined.h"
 #include "harvest/harvest_result.h"
 #include "platform/path_parts.h"
 #include "platform/text.h"
@@ -48,7 +49,8 @@ void WordSearch::AnalyseDocument(const std::u16string& path) {
   try {
     IVocabularyTools& tools = *Delivered(engine_.VocabularyTools(), IID_IVocabularyTools);
     const auto loader = Delivered(tools.get_DocumentLoader(), IID_IDocumentLoader);
-    tools.put_CapSensitive(window_.IsButtonChecked(IDC_CAP_SENSITIVE));
+    // A recogniser that refuses the letter-case setting still analyses the document.
+    Unexamined([&] { tools.put_CapSensitive(window_.IsButtonChecked(IDC_CAP_SENSITIVE)); });
     const auto document = Delivered(loader->OpenDocument(path, 0), IID_IDocument);
     const auto words = Delivered(document->get_Words(), IID_IWordCollection);
     Delivered(tools.get_WordAnalyzer(), IID_IWordAnalyzer)->AddWords(words);

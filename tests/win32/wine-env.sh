@@ -1,7 +1,8 @@
 # Environment for every Wine call of the Windows build, sourced by the scripts beside it and by
 # cmake/wine-run.sh: the build's own 64-bit prefix, no debug noise, no Mono/Gecko installers and no
 # menu entries written into the user's desktop.
-# The build folder comes from LEXIGLEAN_WINDOWS_BUILD, else from the first folder upwards of
+# The prefix is LEXIGLEAN_WINEPREFIX when set (tools/wine-standins.sh makes such prefixes), else the
+# build folder's own. The build folder comes from LEXIGLEAN_WINDOWS_BUILD, else from the first folder upwards of
 # LEXIGLEAN_SEARCH_FROM (default: the current folder) that holds a CMakeCache.txt.
 if [ -z "${LEXIGLEAN_WINDOWS_BUILD:-}" ]; then
   LEXIGLEAN_WINDOWS_BUILD=$(cd "${LEXIGLEAN_SEARCH_FROM:-.}" && pwd)
@@ -10,7 +11,7 @@ if [ -z "${LEXIGLEAN_WINDOWS_BUILD:-}" ]; then
   done
 fi
 export LEXIGLEAN_WINDOWS_BUILD
-export WINEPREFIX="$LEXIGLEAN_WINDOWS_BUILD/wineprefix"
+export WINEPREFIX="${LEXIGLEAN_WINEPREFIX:-$LEXIGLEAN_WINDOWS_BUILD/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="

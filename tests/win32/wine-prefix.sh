@@ -22,12 +22,12 @@ fi
 
 ready_mark="$WINEPREFIX/.lexiglean-ready"
 # One file per ctest run using the prefix, named after the ctest process (the fixture's parent).
-runs="$LEXIGLEAN_WINDOWS_BUILD/wineprefix-runs"
+runs="$WINEPREFIX-runs"
 
 ensure() {
   [ -f "$ready_mark" ] && return 0
-  mkdir -p "$LEXIGLEAN_WINDOWS_BUILD"
-  exec 9>"$LEXIGLEAN_WINDOWS_BUILD/wineprefix.lock"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
   flock 9
   if [ ! -f "$ready_mark" ]; then
     # A prefix without the mark was left half made: start afresh.

@@ -1,0 +1,221 @@
+// Runs a lexiglean-script script against a real Windows program as a person would: starts the program
+// named by LEXIGLEAN_PROGRAM_EXE, clicks its buttons, answers its boxes and file dialogs from the
+// script's queues, and prints what the program shows in lexiglean-script's own format (the user
+// details, status texts, boxes and answers, the list). run-product-road.sh compares that with what
+// lexiglean-script prints for the same script, line by line.
+//
+//   lexiglean_road_driver.exe SCRIPT
+//
+// Status texts are read whenever the driver looks (before each box, after each command), so a text
+// that is overwritten before it looks is not seen; the comparison keeps the last of each run.
+// Exit status 0 when the script ran to its end, 1 when the program could not be driven, 2 for a
+// script this driver cannot run.
+#include "window/control_ids.h"
+
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <fstream>
+#include <future>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "driven_program.h"
+#include "platform/text.h"
+#include "ui/script/script_parser.h"
+#include "ui/script/scripted_window.h"
+
+namespace lexiglean {
+namespace {
+
+using testing::Program;
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+std::string Printed(const std::wstring& text) {
+  return EventText(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
+std::wstring Wide(const std::string& utf8) {
+  const std::u16string text = Utf8ToUtf16(utf8);
+  return std::wstring(text.begin(), text.end());
+}
+
+std::wstring FullPath(const std::string& path) {
+  const std::wstring relative = Wide(path);
+  std::wstring full(GetFullPathNameW(relative.c_str(), 0, nullptr, nullptr), L'\0');
+  full.resize(GetFullPathNameW(relative.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  return full;
+}
+
+class RoadDriver {
+ public:
+  explicit RoadDriver(const Program& program) : program_(program) {}
+
+  bool Start() {
+    window_ = program_.WaitForMainWindow();
+    if (window_ == nullptr) return false;
+    std::cout << "details: " << Printed(testing::TextOf(Item(IDC_USER_DETAILS))) << '\n';
+    NoteStatus();
+    return true;
+  }
+
+  // Runs one command; false for a command this driver does not know.
+  bool Run(const ScriptLine& line) {
+    const std::string& command = line.words[0];
+    if (command == "answer") {
+      answers_.push_back(line.words[1]);
+    } else if (command == "files") {
+      files_.emplace_back(line.words.begin() + 1, line.words.end());
+    } else if (command == "dump") {
+      Dump();
+    } else if (command == "click") {
+      ClickButton(ParseNumber(line.words[1]), line.text);
+    } else {
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  HWND Item(int id) const { return GetDlgItem(window_, id); }
+
+  void NoteStatus() {
+    HWND bar = FindWindowExW(window_, nullptr, STATUSCLASSNAMEW, nullptr);
+    if (bar == nullptr) return;
+    const std::wstring status = testing::StatusText(program_.Handle(), bar);
+    if (status == lastStatus_) return;
+    lastStatus_ = status;
+    std::cout << "status: " << Printed(status) << '\n';
+  }
+
+  void Dump() {
+    const std::vector<testing::ListRow> rows = testing::ReadListRows(program_.Handle(), Item(IDC_WORD_LIST));
+    std::size_t checked = 0;
+    for (const auto& row : rows) checked += row.checked ? 1 : 0;
+    std::cout << "list: " << rows.size() << " items, " << checked << " checked\n";
+    for (const auto& row : rows) {
+      std::cout << (row.checked ? "[x]" : "[ ]") << '\t' << Printed(row.written) << '\t' << Printed(row.spoken)
+                << '\t' << Printed(row.marker) << '\n';
+    }
+  }
+
+  void ClickButton(int id, const std::string& text) {
+    HWND button = Item(id);
+    if (button == nullptr || !IsWindowVisible(button) || !IsWindowEnabled(button)) {
+      std::cout << "ignored: " << text << '\n';
+      return;
+    }
+    // The click waits for the command on a thread of its own while this one answers its dialogs.
+    auto clicked = std::async(std::launch::async, [button] { testing::Click(button); });
+    while (clicked.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+      for (HWND dialog : program_.VisibleDialogs()) {
+        if (dialog == window_) continue;
+        if (GetDlgItem(dialog, kMessageBoxTextId) != nullptr) {
+          AnswerBox(dialog);
+        } else if (HWND field = testing::FileNameField(dialog)) {
+          AnswerFileDialog(dialog, field);
+        } else {
+          PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);  // an item dialog without queued fields
+        }
+      }
+    }
+    if (WaitForSingleObject(program_.Handle(), 0) != WAIT_OBJECT_0) NoteStatus();
+  }
+
+  void AnswerBox(HWND box) {
+    NoteStatus();
+    std::string answer = GetDlgItem(box, IDYES) != nullptr ? "no" : "ok";
+    if (!answers_.empty()) {
+      answer = answers_.front();
+      answers_.pop_front();
+    }
+    const int button = answer == "yes" ? IDYES : answer == "no" ? IDNO : answer == "cancel" ? IDCANCEL : IDOK;
+    const testing::BoxSeen seen = testing::Answer(box, button);
+    std::cout << "box: " << Printed(seen.caption) << " | " << Printed(seen.text) << '\n';
+    std::cout << "answer: " << answer << '\n';
+  }
+
+  // Several files are chosen as a person does: the folder first, then the quoted names in it.
+  void AnswerFileDialog(HWND dialog, HWND field) {
+    std::vector<std::string> chosen;
+    if (!files_.empty()) {
+      chosen = files_.front();
+      files_.pop_front();
+    }
+    if (chosen.empty() || chosen == std::vector<std::string>{"cancel"}) {
+      PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    } else {
+      std::wstring names;
+      if (chosen.size() == 1) {
+        names = FullPath(chosen[0]);
+      } else {
+        const std::wstring folder = FullPath(chosen[0]);
+        Type(dialog, field, folder.substr(0, folder.find_last_of(L'\\') + 1));
+        for (const auto& path : chosen) {
+          const std::wstring full = FullPath(path);
+          names += L"\"" + full.substr(full.find_last_of(L'\\') + 1) + L"\" ";
+        }
+      }
+      Type(dialog, field, names);
+    }
+    for (int waited = 0; waited < 2400 && IsWindow(dialog) && IsWindowVisible(dialog); ++waited) Sleep(50);
+  }
+
+  static void Type(HWND dialog, HWND field, const std::wstring& text) {
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageTimeoutW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, testing::kPatienceMs, nullptr);
+  }
+
+  const Program& program_;
+  HWND window_ = nullptr;
+  std::wstring lastStatus_;
+  std::deque<std::string> answers_;
+  std::deque<std::vector<std::string>> files_;
+};
+
+int RunRoad(const char* scriptPath) {
+  std::ifstream file(scriptPath, std::ios::binary);
+  std::stringstream script;
+  script << file.rdbuf();
+  const ParsedScript parsed = ParseScript(script.str());
+  if (!file || !parsed.error.empty()) {
+    std::cerr << scriptPath << ": " << (file ? parsed.error : "cannot be read") << '\n';
+    return 2;
+  }
+  Program program(testing::EnvironmentPath("LEXIGLEAN_PROGRAM_EXE"));
+  RoadDriver driver(program);
+  if (!program.Started() || !driver.Start()) {
+    std::cerr << "the program did not open its main window\n";
+    return 1;
+  }
+  for (const ScriptLine& line : parsed.lines) {
+    if (WaitForSingleObject(program.Handle(), 0) == WAIT_OBJECT_0) break;
+    if (!driver.Run(line)) {
+      std::cerr << "not supported by the road driver: " << line.text << '\n';
+      return 2;
+    }
+    std::cout.flush();
+  }
+  if (program.WaitForEnd() == std::nullopt) {
+    std::cerr << "the program did not end with the script\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace lexiglean
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: lexiglean_road_driver SCRIPT\n";
+    return 2;
+  }
+  return lexiglean::RunRoad(argv[1]);
+}

@@ -1,0 +1,69 @@
+#!/bin/sh
+# The product's whole road under Wine over the stand-in COM servers, compared with lexiglean-script:
+#   run-product-road.sh ROAD_DRIVER PRODUCT LEXIGLEAN_SCRIPT ROAD_SCRIPT [--local-recogniser]
+# The same road script runs twice, each time on a copy of one profile and of the example documents:
+# by lexiglean-script (the stand-ins in process) and by the road driver against the product in a
+# prefix made by tools/wine-standins.sh. What a person sees (the user details, status texts after
+# each step, boxes and answers, the list) must be the same line for line; paths are compared relative
+# to each run's folder. Exit status 77 (skipped) when Wine or Xvfb is missing.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+driver=$1 product=$2 script_program=$3 road=$4 mode=${5:-}
+. "$here/wine-env.sh"
+if [ ! -x "$WINE" ] || ! command -v xvfb-run >/dev/null 2>&1; then
+  echo "wine64 or xvfb-run is missing: the product's road is skipped" >&2
+  exit 77
+fi
+work=$LEXIGLEAN_WINDOWS_BUILD/tests/win32/product-road${mode:+-local}
+rm -rf "$work"
+mkdir -p "$work/linux" "$work/windows" "$work/profile/tester"
+printf 'tester\n' > "$work/profile/current-user"
+for side in linux windows; do
+  cp -r "$work/profile" "$work/$side-profile"
+  cp "$root/examples/notes.txt" "$root/examples/travel-notes.docx" "$root/examples/travel-notes.pdf" \
+    "$root/examples/letter.rtf" "$work/$side/"
+done
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+
+(cd "$work/linux" && LEXIGLEAN_STANDIN_HOME="$work/linux-profile" "$script_program" "$road") > "$work/linux.out" ||
+  { cat "$work/linux.out"; echo "lexiglean-script failed" >&2; exit 1; }
+
+prefix=$LEXIGLEAN_WINDOWS_BUILD/standins-prefix${mode:+-local}
+# shellcheck disable=SC2086
+"$root/tools/wine-standins.sh" $mode "$prefix"
+export LEXIGLEAN_WINEPREFIX="$prefix"
+. "$here/wine-env.sh"
+"$here/wine-prefix.sh" server
+status=0
+(cd "$work/windows" && LEXIGLEAN_STANDIN_HOME=$(windows_path "$work/windows-profile") \
+  LEXIGLEAN_PROGRAM_EXE=$(windows_path "$product") \
+  xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" "$driver" "$(windows_path "$road")") > "$work/windows.out" ||
+  status=$?
+"$WINESERVER" -k 2>/dev/null || true
+
+# What a person sees: the status text as it stands at each other line (the last of a run of status
+# texts, unless unchanged), run folders and profile folders named alike.
+seen() {  # output side
+  tr -d '\r' < "$1" | awk -v linux_work="$work/linux/" -v windows_work="$(windows_path "$work/windows")\\" \
+    -v linux_profile="$work/linux-profile" -v windows_profile="$(windows_path "$work/windows-profile")" '
+    function named(text, from, to,   at) {
+      while (from != "" && (at = index(text, from)) > 0) text = substr(text, 1, at - 1) to substr(text, at + length(from))
+      return text
+    }
+    /^(box|answer|list|details|status): |^\[[x ]\]\t/ {
+      line = named(named(named(named($0, linux_work, ""), windows_work, ""), linux_profile, "PROFILE"), windows_profile, "PROFILE")
+      if (line ~ /^status: /) { pending = line; next }
+      if (pending != "" && pending != shown) { print pending; shown = pending }
+      pending = ""
+      print line
+    }
+    END { if (pending != "" && pending != shown) print pending }'
+}
+seen "$work/linux.out" > "$work/linux.seen"
+seen "$work/windows.out" > "$work/windows.seen"
+if [ "$status" -ne 0 ] || ! diff -u "$work/linux.seen" "$work/windows.seen"; then
+  echo "lexiglean-script (-) and lexiglean.exe (+) differ, or the driver failed (exit status $status); outputs in $work" >&2
+  exit 1
+fi
+echo "the product showed what lexiglean-script shows: $(wc -l < "$work/windows.seen") lines"
