@@ -6,7 +6,8 @@
 //
 //   lexiglean_road_driver.exe SCRIPT
 //
-// Status texts are read whenever the driver looks (before each box, after each command), so a text
+// With LEXIGLEAN_ROAD_PICTURE set, each dump also offers run-smoke-test.sh a picture of the main window
+// under that name. Status texts are read whenever the driver looks (before each box, after each command), so a text
 // that is overwritten before it looks is not seen; the comparison keeps the last of each run.
 // Exit status 0 when the script ran to its end, 1 when the program could not be driven, 2 for a
 // script this driver cannot run.
@@ -14,9 +15,11 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <fstream>
 #include <future>
+#include <optional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -57,10 +60,25 @@ class RoadDriver {
  public:
   explicit RoadDriver(const Program& program) : program_(program) {}
 
+  // Waits for the main window, answering the boxes shown before it; false when the program ended
+  // without showing it (after a failed connection).
   bool Start() {
-    window_ = program_.WaitForMainWindow();
-    if (window_ == nullptr) return false;
+    for (DWORD waited = 0; window_ == nullptr; waited += 50) {
+      for (HWND dialog : program_.VisibleDialogs()) {
+        if (GetDlgItem(dialog, IDC_WORD_LIST) != nullptr) {
+          window_ = dialog;
+        } else if (GetDlgItem(dialog, kMessageBoxTextId) != nullptr) {
+          AnswerBox(dialog);
+        }
+      }
+      if (window_ == nullptr && (waited > testing::kPatienceMs || WaitForSingleObject(program_.Handle(), 50) == WAIT_OBJECT_0)) {
+        return false;
+      }
+    }
     std::cout << "details: " << Printed(testing::TextOf(Item(IDC_USER_DETAILS))) << '\n';
+    std::cerr << "the main window showed the user details "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count()
+              << " ms after the program started\n";
     NoteStatus();
     return true;
   }
@@ -74,6 +92,7 @@ class RoadDriver {
       files_.emplace_back(line.words.begin() + 1, line.words.end());
     } else if (command == "dump") {
       Dump();
+      if (const char* picture = std::getenv("LEXIGLEAN_ROAD_PICTURE")) testing::OfferScreenshot(window_, picture);
     } else if (command == "click") {
       ClickButton(ParseNumber(line.words[1]), line.text);
     } else {
@@ -86,6 +105,7 @@ class RoadDriver {
   HWND Item(int id) const { return GetDlgItem(window_, id); }
 
   void NoteStatus() {
+    if (window_ == nullptr) return;
     HWND bar = FindWindowExW(window_, nullptr, STATUSCLASSNAMEW, nullptr);
     if (bar == nullptr) return;
     const std::wstring status = testing::StatusText(program_.Handle(), bar);
@@ -173,6 +193,7 @@ class RoadDriver {
   }
 
   const Program& program_;
+  const std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
   HWND window_ = nullptr;
   std::wstring lastStatus_;
   std::deque<std::string> answers_;
@@ -190,10 +211,11 @@ int RunRoad(const char* scriptPath) {
   }
   Program program(testing::EnvironmentPath("LEXIGLEAN_PROGRAM_EXE"));
   RoadDriver driver(program);
-  if (!program.Started() || !driver.Start()) {
-    std::cerr << "the program did not open its main window\n";
+  if (!program.Started()) {
+    std::cerr << "the program did not start\n";
     return 1;
   }
+  if (!driver.Start()) return program.WaitForEnd() == std::optional<DWORD>(0) ? 0 : 1;
   for (const ScriptLine& line : parsed.lines) {
     if (WaitForSingleObject(program.Handle(), 0) == WAIT_OBJECT_0) break;
     if (!driver.Run(line)) {

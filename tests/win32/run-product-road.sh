@@ -1,24 +1,26 @@
 #!/bin/sh
 # The product's whole road under Wine over the stand-in COM servers, compared with lexiglean-script:
-#   run-product-road.sh ROAD_DRIVER PRODUCT LEXIGLEAN_SCRIPT ROAD_SCRIPT [--local-recogniser]
+#   run-product-road.sh ROAD_DRIVER PRODUCT LEXIGLEAN_SCRIPT ROAD_SCRIPT PREFIX [--no-user]
 # The same road script runs twice, each time on a copy of one profile and of the example documents:
 # by lexiglean-script (the stand-ins in process) and by the road driver against the product in a
-# prefix made by tools/wine-standins.sh. What a person sees (the user details, status texts after
+# Wine prefix PREFIX made by tools/wine-standins.sh. What a person sees (the user details, status texts after
 # each step, boxes and answers, the list) must be the same line for line; paths are compared relative
-# to each run's folder. Exit status 77 (skipped) when Wine or Xvfb is missing.
+# to each run's folder. --no-user gives a profile in which no user is loaded. Exit status 77 (skipped) when Wine or Xvfb is missing.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-driver=$1 product=$2 script_program=$3 road=$4 mode=${5:-}
+driver=$1 product=$2 script_program=$3 road=$4 prefix=$5
+user=tester
+[ "${6:-}" = --no-user ] && user=""
 . "$here/wine-env.sh"
 if [ ! -x "$WINE" ] || ! command -v xvfb-run >/dev/null 2>&1; then
   echo "wine64 or xvfb-run is missing: the product's road is skipped" >&2
   exit 77
 fi
-work=$LEXIGLEAN_WINDOWS_BUILD/tests/win32/product-road${mode:+-local}
+work=$prefix-$(basename "$road" .lgs)
 rm -rf "$work"
 mkdir -p "$work/linux" "$work/windows" "$work/profile/tester"
-printf 'tester\n' > "$work/profile/current-user"
+printf '%s' "$user" > "$work/profile/current-user"
 for side in linux windows; do
   cp -r "$work/profile" "$work/$side-profile"
   cp "$root/examples/notes.txt" "$root/examples/travel-notes.docx" "$root/examples/travel-notes.pdf" \
@@ -26,12 +28,12 @@ for side in linux windows; do
 done
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
+# Exit status 1: the program ended the run by itself (no user loaded).
+script_status=0
 (cd "$work/linux" && LEXIGLEAN_STANDIN_HOME="$work/linux-profile" "$script_program" "$road") > "$work/linux.out" ||
-  { cat "$work/linux.out"; echo "lexiglean-script failed" >&2; exit 1; }
+  script_status=$?
+if [ "$script_status" -gt 1 ]; then cat "$work/linux.out"; echo "lexiglean-script failed" >&2; exit 1; fi
 
-prefix=$LEXIGLEAN_WINDOWS_BUILD/standins-prefix${mode:+-local}
-# shellcheck disable=SC2086
-"$root/tools/wine-standins.sh" $mode "$prefix"
 export LEXIGLEAN_WINEPREFIX="$prefix"
 . "$here/wine-env.sh"
 "$here/wine-prefix.sh" server

@@ -1,8 +1,8 @@
 #!/bin/sh
 # Runs a program that drives a Windows program from outside under Wine, on a private X server, and
 # saves the pictures it asks for:
-#   run-smoke-test.sh DRIVING_PROGRAM PROGRAM SCREENSHOT_FOLDER
-# The driving program finds PROGRAM in LEXIGLEAN_PROGRAM_EXE. When it prints a line
+#   run-smoke-test.sh DRIVING_PROGRAM PROGRAM SCREENSHOT_FOLDER [ARGUMENT...]
+# The driving program finds PROGRAM in LEXIGLEAN_PROGRAM_EXE and gets the ARGUMENTs. When it prints a line
 # "lexiglean-screenshot NAME X Y WIDTH HEIGHT" the screen's rectangle is saved as SCREENSHOT_FOLDER/NAME.png
 # (xwd and ImageMagick's convert; left out, with a note, when either is missing), and the file named by
 # LEXIGLEAN_SCREENSHOT_DONE is made to tell it so. The stand-in recogniser gets a fresh profile.
@@ -36,6 +36,7 @@ shift
 test_program=$1
 program=$2
 screenshots=$3
+shift 3
 mkdir -p "$screenshots"
 done_mark="$screenshots/.taken"
 rm -f "$done_mark"
@@ -67,7 +68,7 @@ take_screenshot() {  # name x y width height
 carriage_return=$(printf '\r')
 # The status is taken with "||": under "set -e" a failing program would otherwise end the group before
 # it reports, and the run would count as passed.
-{ status=0; "$WINE" "$test_program" 2>&1 || status=$?; echo "lexiglean-exit-status $status"; } | while IFS= read -r line; do
+{ status=0; "$WINE" "$test_program" "$@" 2>&1 || status=$?; echo "lexiglean-exit-status $status"; } | while IFS= read -r line; do
   line=${line%"$carriage_return"}
   case "$line" in
     "lexiglean-screenshot "*)
