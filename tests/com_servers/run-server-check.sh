@@ -24,7 +24,7 @@ for registry in system.reg user.reg userdef.reg; do
 done
 export WINEPREFIX="$scratch/prefix"
 trap '"$WINESERVER" -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
-export LEXIGLEAN_STANDIN_REFUSE=put_CapSensitive
+export LEXIGLEAN_STANDIN_REFUSE=GetSpeakerDetail,put_CapSensitive
 dll=$(printf 'Z:%s' "$build/lexiglean-recogniser.dll" | tr / '\\')
 classes='HKLM\Software\Classes'
 

@@ -4,16 +4,11 @@
 #include "engine/dragon/com_ptr.h"
 
 namespace lexiglean::comserver {
-namespace {
-
-std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
-
-}  // namespace
 
 ::HRESULT Failure(::HRESULT hr, REFIID iid, const std::u16string& description) {
   dragon::ComPtr<ICreateErrorInfo> create;
   if (SUCCEEDED(CreateErrorInfo(create.Receive()))) {
-    std::wstring text = Wide(description);
+    std::wstring text(description.begin(), description.end());
     create->SetGUID(iid);
     create->SetDescription(text.data());
     dragon::ComPtr<IErrorInfo> info;

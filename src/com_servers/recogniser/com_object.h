@@ -25,6 +25,19 @@ using dragon::Bstr;
 // {9B8A3DD5-2204-40ED-8C23-7623360BD8AA}: never marshalled, so only the server's objects answer it.
 inline constexpr GUID IID_OwnObject{0x9B8A3DD5, 0x2204, 0x40ED, {0x8C, 0x23, 0x76, 0x23, 0x36, 0x0B, 0xD8, 0xAA}};
 
+// Hands an object to an out-parameter; E_POINTER when there is none.
+template <typename Interface>
+void HandOut(const ComPtr<Interface>& object, Interface** out) {
+  if (out == nullptr) throw standin::StandinError(E_POINTER, u"No place for the result was given.");
+  *out = object.Get();
+  if (*out != nullptr) (*out)->AddRef();
+}
+
+// Hands a text to an out-parameter.
+void HandOut(const std::u16string& text, BSTR* out);
+// Hands a number to an out-parameter.
+void HandOut(std::int32_t value, LONG* out);
+
 // The stand-in object inside one of the server's COM objects.
 template <typename Port>
 class PortHolder {
@@ -75,7 +88,7 @@ class ComObject : public Interface, public PortHolder<Port> {
     if (info == nullptr) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    return Answer(__uuidof(Interface), u"GetTypeInfo", [&] { *info = Info().Get(), (*info)->AddRef(); });
+    return Answer(__uuidof(Interface), u"GetTypeInfo", [&] { HandOut(Info(), info); });
   }
   ::HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
     ::HRESULT hr = S_OK;
@@ -84,7 +97,7 @@ class ComObject : public Interface, public PortHolder<Port> {
     return FAILED(found) ? found : hr;
   }
   ::HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
-                      EXCEPINFO* exception, UINT* argumentError) override {
+                                     EXCEPINFO* exception, UINT* argumentError) override {
     ::HRESULT hr = S_OK;
     const ::HRESULT found = Answer(__uuidof(Interface), u"Invoke", [&] {
       hr = DispInvoke(static_cast<Interface*>(this), Info().Get(), id, flags, parameters, result, exception,
@@ -132,18 +145,5 @@ std::shared_ptr<Port> WrappedBy(IUnknown* object) {
   }
   throw standin::StandinError(E_INVALIDARG, u"The object does not come from this recogniser.");
 }
-
-// Hands an object to an out-parameter; E_POINTER when there is none.
-template <typename Interface>
-void HandOut(const ComPtr<Interface>& object, Interface** out) {
-  if (out == nullptr) throw standin::StandinError(E_POINTER, u"No place for the result was given.");
-  *out = object.Get();
-  if (*out != nullptr) (*out)->AddRef();
-}
-
-// Hands a text to an out-parameter.
-void HandOut(const std::u16string& text, BSTR* out);
-// Hands a number to an out-parameter.
-void HandOut(std::int32_t value, LONG* out);
 
 }  // namespace lexiglean::comserver

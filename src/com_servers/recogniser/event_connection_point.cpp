@@ -67,7 +67,8 @@ VARIANT Flag(std::int16_t flag) {
 }
 
 ::HRESULT STDMETHODCALLTYPE EventConnectionPoint::Unadvise(DWORD cookie) {
-  const auto sink = std::find_if(sinks_.begin(), sinks_.end(), [&](const auto& entry) { return entry.first == cookie; });
+  const auto sink =
+      std::find_if(sinks_.begin(), sinks_.end(), [&](const auto& entry) { return entry.first == cookie; });
   if (sink == sinks_.end()) return CONNECT_E_NOCONNECTION;
   sinks_.erase(sink);
   return S_OK;

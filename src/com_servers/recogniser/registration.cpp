@@ -26,7 +26,9 @@ std::wstring GuidText(const GUID& guid) {
 
 std::wstring ClassKey(const GUID& clsid) { return L"Software\\Classes\\CLSID\\" + GuidText(clsid); }
 
-const wchar_t* ServerKey(ServerKind kind) { return kind == ServerKind::kInProcess ? L"InprocServer32" : L"LocalServer32"; }
+const wchar_t* ServerKey(ServerKind kind) {
+  return kind == ServerKind::kInProcess ? L"InprocServer32" : L"LocalServer32";
+}
 
 class RegistryKey {
  public:
@@ -72,7 +74,9 @@ bool KeyExists(const std::wstring& path) {
   for (const GUID* clsid : kClasses) {
     RegistryKey serverKey(ClassKey(*clsid) + L"\\" + ServerKey(kind));
     LONG result = serverKey.Set(nullptr, server);
-    if (result == ERROR_SUCCESS && kind == ServerKind::kInProcess) result = serverKey.Set(L"ThreadingModel", L"Apartment");
+    if (result == ERROR_SUCCESS && kind == ServerKind::kInProcess) {
+      result = serverKey.Set(L"ThreadingModel", L"Apartment");
+    }
     if (result == ERROR_SUCCESS) {
       result = RegistryKey(ClassKey(*clsid) + L"\\TypeLib").Set(nullptr, GuidText(LIBID_LexigleanStandinRecogniser));
     }

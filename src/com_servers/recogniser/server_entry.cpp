@@ -2,7 +2,9 @@
 // and the server's entries. Built twice: lexiglean-recogniser.dll, the in-process server (the
 // Dll* exports), and with LEXIGLEAN_LOCAL_SERVER lexiglean-recogniser.exe, the local server
 // (/RegServer, /UnregServer, and -Embedding when COM starts it).
+#include <cwctype>
 #include <string>
+#include <vector>
 
 #include "com_servers/recogniser/engine_control_object.h"
 #include "com_servers/recogniser/registration.h"
@@ -39,16 +41,13 @@ class ClassFactory final : public IClassFactory {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    ComPtr<IUnknown> object;
+    ::HRESULT found = E_NOINTERFACE;
     const ::HRESULT made = Answer(IID_IClassFactory, u"CreateInstance", [&] {
       const auto recogniser = std::make_shared<standin::StandinRecogniser>(ServerOptions());
-      if (clsid_ == ::CLSID_DgnEngineControl) {
-        object = ComPtr<IUnknown>::Share(EngineControlObject(recogniser).Get());
-      } else {
-        object = ComPtr<IUnknown>::Share(VocabularyToolsObject(recogniser).Get());
-      }
+      found = clsid_ == ::CLSID_DgnEngineControl ? EngineControlObject(recogniser)->QueryInterface(iid, out)
+                                                 : VocabularyToolsObject(recogniser)->QueryInterface(iid, out);
     });
-    return FAILED(made) ? made : object->QueryInterface(iid, out);
+    return FAILED(made) ? made : found;
   }
   ::HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
     if (lock) {
@@ -100,22 +99,23 @@ namespace {
 int Serve() {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
   server::EndThreadWhenIdle(GetCurrentThreadId());
-  DWORD cookies[2] = {0, 0};
-  const CLSID* classes[2] = {&::CLSID_DgnEngineControl, &::CLSID_VocabularyTools};
-  bool registered = true;
-  for (int i = 0; i < 2; ++i) {
-    registered = registered && SUCCEEDED(CoRegisterClassObject(*classes[i], server::MakeFactory(*classes[i]).Get(),
-                                                               CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookies[i]));
+  std::vector<DWORD> cookies;
+  for (const CLSID* clsid : {&CLSID_DgnEngineControl, &CLSID_VocabularyTools}) {
+    DWORD cookie = 0;
+    if (FAILED(CoRegisterClassObject(*clsid, server::MakeFactory(*clsid).Get(), CLSCTX_LOCAL_SERVER,
+                                     REGCLS_MULTIPLEUSE, &cookie))) {
+      break;
+    }
+    cookies.push_back(cookie);
   }
-  if (registered) {
+  const bool serving = cookies.size() == 2;
+  if (serving) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
   }
-  for (const DWORD cookie : cookies) {
-    if (cookie != 0) CoRevokeClassObject(cookie);
-  }
+  for (const DWORD cookie : cookies) CoRevokeClassObject(cookie);
   CoUninitialize();
-  return registered ? 0 : 1;
+  return serving ? 0 : 1;
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ bool ServerIdle() { return holds.load() == 0; }
 void EndThreadWhenIdle(DWORD threadId) { threadToEnd = threadId; }
 
 ServerLock::ServerLock() { LockServer(); }
-ServerLock::ServerLock(const ServerLock&) { LockServer(); }
 ServerLock::~ServerLock() { UnlockServer(); }
 
 }  // namespace lexiglean::comserver

@@ -9,7 +9,7 @@ namespace lexiglean::comserver {
 class ServerLock {
  public:
   ServerLock();
-  ServerLock(const ServerLock&);
+  ServerLock(const ServerLock&) = delete;
   ServerLock& operator=(const ServerLock&) = delete;
   ~ServerLock();
 };

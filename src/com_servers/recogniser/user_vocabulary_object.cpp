@@ -14,7 +14,8 @@ class UserVocabulary final : public ComObject<::IUserVocabulary, lexiglean::IUse
   ::HRESULT STDMETHODCALLTYPE GetCustomWords(LONG which, ::IWordCollection** words) override {
     return Member(u"GetCustomWords", [&] { HandOut(WordCollectionObject(port_->GetCustomWords(which)), words); });
   }
-  ::HRESULT STDMETHODCALLTYPE AddToVocabulary(::IWordCollection* words, LONG flags, ::IWordCollection** added) override {
+  ::HRESULT STDMETHODCALLTYPE AddToVocabulary(::IWordCollection* words, LONG flags,
+                                              ::IWordCollection** added) override {
     return Member(u"AddToVocabulary", [&] {
       HandOut(WordCollectionObject(port_->AddToVocabulary(WrappedBy<lexiglean::IWordCollection>(words), flags)),
               added);

@@ -25,7 +25,9 @@ class VocabularyTools final : public ComObject<::IVocabularyTools, lexiglean::IV
     }
   }
 
-  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override { return ComObject::QueryInterface(iid, out); }
+  ::HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    return ComObject::QueryInterface(iid, out);
+  }
   ULONG STDMETHODCALLTYPE AddRef() override { return ComObject::AddRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return ComObject::Release(); }
 

@@ -26,7 +26,8 @@ class WordAnalyzer final : public ComObject<::IWordAnalyzer, lexiglean::IWordAna
     return Member(u"CreateWordCollection",
                   [&] { HandOut(WordCollectionObject(port_->CreateWordCollection()), words); });
   }
-  ::HRESULT STDMETHODCALLTYPE CombineCollections(::IWordCollection* a, ::IWordCollection* b, ::IWordCollection** combined) override {
+  ::HRESULT STDMETHODCALLTYPE CombineCollections(::IWordCollection* a, ::IWordCollection* b,
+                                                 ::IWordCollection** combined) override {
     return Member(u"CombineCollections", [&] {
       HandOut(WordCollectionObject(port_->CombineCollections(WrappedBy<lexiglean::IWordCollection>(a),
                                                              WrappedBy<lexiglean::IWordCollection>(b))),

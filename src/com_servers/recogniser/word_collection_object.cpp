@@ -17,7 +17,8 @@ class WordCollection final : public ComObject<::IWordCollection, lexiglean::IWor
   }
   LEXIGLEAN_UNUSED_SLOT(9)
   ::HRESULT STDMETHODCALLTYPE Add(BSTR written, BSTR spoken, ::IWordItem** item) override {
-    return Member(u"Add", [&] { HandOut(WordItemObject(port_->Add(Bstr::TextOf(written), Bstr::TextOf(spoken))), item); });
+    return Member(u"Add",
+                  [&] { HandOut(WordItemObject(port_->Add(Bstr::TextOf(written), Bstr::TextOf(spoken))), item); });
   }
   LEXIGLEAN_UNUSED_SLOT(11)
   ::HRESULT STDMETHODCALLTYPE Find(BSTR written, BSTR spoken, LONG* position) override {
