@@ -5,7 +5,7 @@
 set -eu
 linux_packages="cmake ninja-build g++ pkg-config googletest libgtest-dev libbenchmark-dev
   libzip-dev libpugixml-dev libpoppler-cpp-dev libreoffice-writer-nogui wamerican zip"
-windows_packages="g++-mingw-w64-x86-64 mingw-w64-tools wine64 xvfb xauth x11-apps imagemagick"
+windows_packages="g++-mingw-w64-x86-64 mingw-w64-tools wine64 libwine-dev wine64-tools xvfb xauth x11-apps imagemagick"
 fuzz_packages="clang-14 libfuzzer-14-dev"
 case "${1:-all}" in
   linux) wanted=$linux_packages ;;
