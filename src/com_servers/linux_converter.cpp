@@ -71,9 +71,9 @@ constexpr std::u16string_view kOutsideWine = u"The stand-in word processor runs 
 
 // The converter's answer from its status file in `job`, started with `arguments` (Unix paths and
 // options) before the status file; `concerned` names what is converted, for messages.
-LinuxConverterAnswer RunConverter(const std::filesystem::path& job, const std::vector<std::u16string>& arguments,
-                                  milliseconds timeLimit, std::u16string_view concerned) {
-  const std::optional<std::u16string> converter = ConverterLocation();
+LinuxConverterAnswer RunConverter(const LinuxConverterProgram& program, const std::filesystem::path& job,
+                                  const std::vector<std::u16string>& arguments, std::u16string_view concerned) {
+  const std::optional<std::u16string>& converter = program.path;
   if (!converter) {
     return Failed(u"The stand-in word processor has no converter: the registry value HKEY_CURRENT_USER\\" +
                   std::u16string(kConverterLocationKey) + u" is missing. tools/wine-standins.sh writes it.");
@@ -88,9 +88,9 @@ LinuxConverterAnswer RunConverter(const std::filesystem::path& job, const std::v
     return Failed(u"The stand-in converter " + *converter + u" could not be started (error " +
                   DecimalText(GetLastError()) + u").");
   }
-  if (!WaitForFile(statusFile, timeLimit)) {
+  if (!WaitForFile(statusFile, program.timeLimit)) {
     return Failed(u"The stand-in converter did not finish within " +
-                  DecimalText(std::chrono::ceil<std::chrono::seconds>(timeLimit).count()) + u" seconds:\n\n" +
+                  DecimalText(std::chrono::ceil<std::chrono::seconds>(program.timeLimit).count()) + u" seconds:\n\n" +
                   std::u16string(concerned));
   }
   const std::optional<std::string> bytes = ReadWholeFile(statusFile);
@@ -106,21 +106,24 @@ constexpr std::u16string_view kNoJobFolder = u"No temporary folder could be made
 
 }  // namespace
 
-LinuxConverterAnswer LinuxConverterVersion(milliseconds timeLimit) {
+LinuxConverterProgram RegisteredLinuxConverter() { return {ConverterLocation()}; }
+
+LinuxConverterAnswer LinuxConverterVersion(const LinuxConverterProgram& program) {
   const std::optional<TempDirectory> job = NewJobFolder();
   if (!job) return Failed(std::u16string(kNoJobFolder));
-  return RunConverter(job->path(), {u"--version"}, timeLimit, u"the version text");
+  return RunConverter(program, job->path(), {u"--version"}, u"the version text");
 }
 
-LinuxConverterAnswer ConvertWithLinuxConverter(const std::filesystem::path& document, milliseconds timeLimit) {
+LinuxConverterAnswer ConvertWithLinuxConverter(const std::filesystem::path& document,
+                                               const LinuxConverterProgram& program) {
   const std::optional<TempDirectory> job = NewJobFolder();
   if (!job) return Failed(std::u16string(kNoJobFolder));
   const std::filesystem::path textFile = job->path() / "text.txt";
   const std::optional<std::string> unixDocument = UnixPathOf(document.u16string());
   const std::optional<std::string> unixTextFile = UnixPathOf(textFile.u16string());
   if (!unixDocument || !unixTextFile) return Failed(std::u16string(kOutsideWine));
-  LinuxConverterAnswer answer = RunConverter(job->path(), {Utf8ToUtf16(*unixDocument), Utf8ToUtf16(*unixTextFile)},
-                                             timeLimit, document.u16string());
+  LinuxConverterAnswer answer = RunConverter(
+      program, job->path(), {Utf8ToUtf16(*unixDocument), Utf8ToUtf16(*unixTextFile)}, document.u16string());
   if (!answer.succeeded) return answer;
   std::optional<std::string> text = ReadWholeFile(textFile);
   if (!text) return Failed(u"The stand-in converter's text could not be read for:\n\n" + document.u16string());

@@ -15,6 +15,15 @@ namespace lexiglean {
 // the converter's own reason; only a converter that hangs runs into it.
 inline constexpr std::chrono::milliseconds kLinuxConverterTimeLimit = std::chrono::seconds(150);
 
+// The converter to run and how long to wait for it.
+struct LinuxConverterProgram {
+  std::optional<std::u16string> path;  // a Unix path; none when the converter is not registered
+  std::chrono::milliseconds timeLimit = kLinuxConverterTimeLimit;
+};
+
+// The converter the registry names (see converter_location.h), with the usual time limit.
+LinuxConverterProgram RegisteredLinuxConverter();
+
 struct LinuxConverterAnswer {
   bool succeeded = false;
   std::string text;        // when succeeded: the version text, or the document's text (UTF-8)
@@ -22,12 +31,12 @@ struct LinuxConverterAnswer {
 };
 
 // The version text the stand-in reports ("16.0" with all its readers).
-LinuxConverterAnswer LinuxConverterVersion(std::chrono::milliseconds timeLimit = kLinuxConverterTimeLimit);
+LinuxConverterAnswer LinuxConverterVersion(const LinuxConverterProgram& program = RegisteredLinuxConverter());
 
 // The text of a .doc, .docx or .pdf document (a .txt, .rtf, .htm or .html one as it is), lines ended
 // CR LF, every table cell on lines of its own.
 LinuxConverterAnswer ConvertWithLinuxConverter(const std::filesystem::path& document,
-                                               std::chrono::milliseconds timeLimit = kLinuxConverterTimeLimit);
+                                               const LinuxConverterProgram& program = RegisteredLinuxConverter());
 
 // The same for the stand-in recogniser's document reading: the text, or std::runtime_error with the
 // reason (UTF-8) when the document cannot be converted.
