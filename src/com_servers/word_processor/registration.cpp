@@ -29,10 +29,10 @@ bool SetDefaultValue(const std::wstring& key, const std::wstring& value) {
                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
+// The key with all below it.
 bool DeleteKey(const std::wstring& key) {
   const LSTATUS status = RegDeleteTreeW(kRoot, key.c_str());
-  if (status == ERROR_FILE_NOT_FOUND) return true;
-  return status == ERROR_SUCCESS && RegDeleteKeyW(kRoot, key.c_str()) == ERROR_SUCCESS;
+  return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
 // Whether the ProgID leads to this class (not to a word processor registered over it meanwhile).
