@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 build=$root/build/windows
 cmake --build --preset linux --target lexiglean-convert
-cmake --build --preset windows -j2 --target com_bench lexiglean-recogniser-dll lexiglean-recogniser-exe lexiglean-word
+cmake --build --preset windows -j2 --target com_bench lexiglean-recogniser lexiglean-recogniser-exe lexiglean-word
 for mode in in-process local; do
   prefix=$build/bench-prefix-$mode
   if [ $mode = local ]; then tools/wine-standins.sh --local-recogniser "$prefix"; else tools/wine-standins.sh "$prefix"; fi

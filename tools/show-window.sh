@@ -11,7 +11,7 @@ tools/install-packages.sh all
 cmake --preset linux > /dev/null
 cmake --build --preset linux --target lexiglean-convert
 cmake --preset windows > /dev/null
-cmake --build --preset windows -j2 --target lexiglean lexiglean-recogniser-dll lexiglean-recogniser-exe \
+cmake --build --preset windows -j2 --target lexiglean lexiglean-recogniser lexiglean-recogniser-exe \
   lexiglean-word lexiglean_road_driver
 build=$root/build/windows
 tools/wine-standins.sh "$build/standins-prefix"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "documents/standin/standin_converter.h"
-#include "documents/standin/temp_directory.h"
+#include "platform/temp_directory.h"
 #include "platform/text.h"
 
 namespace lexiglean {

@@ -8,7 +8,7 @@
 #include "platform/file_bytes.h"
 #include "documents/standin/line_ends.h"
 #include "documents/standin/office_location.h"
-#include "documents/standin/temp_directory.h"
+#include "platform/temp_directory.h"
 
 namespace lexiglean {
 namespace {

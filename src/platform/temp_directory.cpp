@@ -1,4 +1,4 @@
-#include "documents/standin/temp_directory.h"
+#include "platform/temp_directory.h"
 
 #include <random>
 #include <string>
