@@ -75,7 +75,7 @@ class RoadDriver {
         return false;
       }
     }
-    std::cout << "details: " << Printed(testing::TextOf(Item(IDC_USER_DETAILS))) << '\n';
+    std::cout << "details: " << Printed(ControlText(Item(IDC_USER_DETAILS))) << '\n';
     std::cerr << "the main window showed the user details "
               << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count()
               << " ms after the program started\n";
@@ -103,6 +103,14 @@ class RoadDriver {
 
  private:
   HWND Item(int id) const { return GetDlgItem(window_, id); }
+
+  // A control's text asked of the control itself (GetWindowText does not ask another process's).
+  static std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
+  }
 
   void NoteStatus() {
     if (window_ == nullptr) return;
@@ -145,7 +153,7 @@ class RoadDriver {
         }
       }
     }
-    if (WaitForSingleObject(program_.Handle(), 0) != WAIT_OBJECT_0) NoteStatus();
+    if (IsWindowVisible(window_)) NoteStatus();  // not once the window has ended
   }
 
   void AnswerBox(HWND box) {

@@ -45,22 +45,29 @@ status=0
 "$WINESERVER" -k 2>/dev/null || true
 
 # What a person sees: the status text as it stands at each other line (the last of a run of status
-# texts, unless unchanged), run folders and profile folders named alike.
-seen() {  # output side
-  tr -d '\r' < "$1" | awk -v linux_work="$work/linux/" -v windows_work="$(windows_path "$work/windows")\\" \
-    -v linux_profile="$work/linux-profile" -v windows_profile="$(windows_path "$work/windows-profile")" '
+# texts, unless unchanged; one written as the window ends is never seen), run folders and profile
+# folders named alike.
+export linux_work="$work/linux/" windows_work="$(windows_path "$work/windows")\\"
+export linux_profile="$work/linux-profile" windows_profile="$(windows_path "$work/windows-profile")"
+seen() {  # output
+  tr -d '\r' < "$1" | awk '
+    BEGIN {
+      linux_work = ENVIRON["linux_work"]; windows_work = ENVIRON["windows_work"]
+      linux_profile = ENVIRON["linux_profile"]; windows_profile = ENVIRON["windows_profile"]
+    }
     function named(text, from, to,   at) {
       while (from != "" && (at = index(text, from)) > 0) text = substr(text, 1, at - 1) to substr(text, at + length(from))
       return text
     }
     /^(box|answer|list|details|status): |^\[[x ]\]\t/ {
       line = named(named(named(named($0, linux_work, ""), windows_work, ""), linux_profile, "PROFILE"), windows_profile, "PROFILE")
+      line = named(line, "PROFILE\\", "PROFILE/")
       if (line ~ /^status: /) { pending = line; next }
       if (pending != "" && pending != shown) { print pending; shown = pending }
       pending = ""
       print line
     }
-    END { if (pending != "" && pending != shown) print pending }'
+'
 }
 seen "$work/linux.out" > "$work/linux.seen"
 seen "$work/windows.out" > "$work/windows.seen"
