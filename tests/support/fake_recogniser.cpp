@@ -60,6 +60,61 @@ class FakeAnalyzer : public IWordAnalyzer {
   FakeRecogniser& owner_;
 };
 
+// The objects of the language-model builder's road record when they are let go.
+class FakeDocument : public IDocument {
+ public:
+  explicit FakeDocument(FakeRecogniser& owner) : owner_(owner) {}
+  ~FakeDocument() override { owner_.calls.push_back("release document"); }
+  std::int32_t get_AnalysisCount() override { return 0; }
+  std::shared_ptr<IWordCollection> get_Words() override { return nullptr; }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
+class FakeLoader : public IDocumentLoader {
+ public:
+  explicit FakeLoader(FakeRecogniser& owner) : owner_(owner) {}
+  ~FakeLoader() override { owner_.calls.push_back("release loader"); }
+  std::shared_ptr<IDocument> OpenDocument(const std::u16string& path, std::int32_t) override {
+    owner_.Call("OpenDocument(" + Utf16ToUtf8(path) + ")", IID_IDocumentLoader);
+    return std::make_shared<FakeDocument>(owner_);
+  }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
+class FakeBuilder : public ILanguageModelBuilder {
+ public:
+  explicit FakeBuilder(FakeRecogniser& owner) : owner_(owner) {}
+  ~FakeBuilder() override { owner_.calls.push_back("release builder"); }
+  void AddDocument(const std::shared_ptr<IDocument>&) override { owner_.Call("AddDocument", IID_ILanguageModelBuilder); }
+  std::int32_t get_SkippedCount() override { return 0; }
+  bool Build(std::int32_t, std::int32_t) override {
+    owner_.Call("Build", IID_ILanguageModelBuilder);
+    return false;
+  }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
+class FakeUserVocabulary : public IUserVocabulary {
+ public:
+  explicit FakeUserVocabulary(FakeRecogniser& owner) : owner_(owner) {}
+  std::shared_ptr<IWordCollection> GetCustomWords(std::int32_t) override { return nullptr; }
+  std::shared_ptr<IWordCollection> AddToVocabulary(const std::shared_ptr<IWordCollection>&, std::int32_t) override {
+    return nullptr;
+  }
+  std::shared_ptr<ILanguageModelBuilder> get_LanguageModelBuilder() override {
+    return std::make_shared<FakeBuilder>(owner_);
+  }
+
+ private:
+  FakeRecogniser& owner_;
+};
+
 class FakeTools : public IVocabularyTools {
  public:
   explicit FakeTools(FakeRecogniser& owner) : owner_(owner) {}
@@ -70,12 +125,15 @@ class FakeTools : public IVocabularyTools {
   }
   void Uninitialize() override { owner_.Call("Uninitialize", IID_IVocabularyTools); }
   void put_CapSensitive(bool) override { owner_.Call("put_CapSensitive", IID_IVocabularyTools); }
-  std::shared_ptr<IDocumentLoader> get_DocumentLoader() override { return nullptr; }
+  std::shared_ptr<IDocumentLoader> get_DocumentLoader() override {
+    owner_.Call("get_DocumentLoader", IID_IVocabularyTools);
+    return std::make_shared<FakeLoader>(owner_);
+  }
   std::shared_ptr<IWordAnalyzer> get_WordAnalyzer() override {
     owner_.Call("get_WordAnalyzer", IID_IVocabularyTools);
     return std::make_shared<FakeAnalyzer>(owner_);
   }
-  std::shared_ptr<IUserVocabulary> get_UserVocabulary() override { return nullptr; }
+  std::shared_ptr<IUserVocabulary> get_UserVocabulary() override { return std::make_shared<FakeUserVocabulary>(owner_); }
 
  private:
   FakeRecogniser& owner_;
