@@ -60,59 +60,46 @@ class FakeAnalyzer : public IWordAnalyzer {
   FakeRecogniser& owner_;
 };
 
-// The objects of the language-model builder's road record when they are let go.
-class FakeDocument : public IDocument {
- public:
-  explicit FakeDocument(FakeRecogniser& owner) : owner_(owner) {}
-  ~FakeDocument() override { owner_.calls.push_back("release document"); }
+// Records in the owner's calls when the object holding it is let go.
+struct Released {
+  FakeRecogniser& owner;
+  const char* name;
+  ~Released() { owner.calls.push_back(std::string("release ") + name); }
+};
+
+// The language-model builder's road: user vocabulary, builder, document loader, document.
+struct FakeDocument : IDocument {
+  explicit FakeDocument(FakeRecogniser& owner) : released{owner, "document"} {}
   std::int32_t get_AnalysisCount() override { return 0; }
   std::shared_ptr<IWordCollection> get_Words() override { return nullptr; }
-
- private:
-  FakeRecogniser& owner_;
+  Released released;
 };
 
-class FakeLoader : public IDocumentLoader {
- public:
-  explicit FakeLoader(FakeRecogniser& owner) : owner_(owner) {}
-  ~FakeLoader() override { owner_.calls.push_back("release loader"); }
+struct FakeLoader : IDocumentLoader {
+  explicit FakeLoader(FakeRecogniser& owner) : released{owner, "loader"} {}
   std::shared_ptr<IDocument> OpenDocument(const std::u16string& path, std::int32_t) override {
-    owner_.Call("OpenDocument(" + Utf16ToUtf8(path) + ")", IID_IDocumentLoader);
-    return std::make_shared<FakeDocument>(owner_);
+    released.owner.Call("OpenDocument(" + Utf16ToUtf8(path) + ")", IID_IDocumentLoader);
+    return std::make_shared<FakeDocument>(released.owner);
   }
-
- private:
-  FakeRecogniser& owner_;
+  Released released;
 };
 
-class FakeBuilder : public ILanguageModelBuilder {
- public:
-  explicit FakeBuilder(FakeRecogniser& owner) : owner_(owner) {}
-  ~FakeBuilder() override { owner_.calls.push_back("release builder"); }
-  void AddDocument(const std::shared_ptr<IDocument>&) override { owner_.Call("AddDocument", IID_ILanguageModelBuilder); }
+struct FakeBuilder : ILanguageModelBuilder {
+  explicit FakeBuilder(FakeRecogniser& owner) : released{owner, "builder"} {}
+  void AddDocument(const std::shared_ptr<IDocument>&) override { released.owner.Call("AddDocument", GUID_NULL); }
   std::int32_t get_SkippedCount() override { return 0; }
-  bool Build(std::int32_t, std::int32_t) override {
-    owner_.Call("Build", IID_ILanguageModelBuilder);
-    return false;
-  }
-
- private:
-  FakeRecogniser& owner_;
+  bool Build(std::int32_t, std::int32_t) override { return released.owner.Call("Build", GUID_NULL), false; }
+  Released released;
 };
 
-class FakeUserVocabulary : public IUserVocabulary {
- public:
-  explicit FakeUserVocabulary(FakeRecogniser& owner) : owner_(owner) {}
+struct FakeUserVocabulary : IUserVocabulary {
+  explicit FakeUserVocabulary(FakeRecogniser& owner) : owner(owner) {}
   std::shared_ptr<IWordCollection> GetCustomWords(std::int32_t) override { return nullptr; }
   std::shared_ptr<IWordCollection> AddToVocabulary(const std::shared_ptr<IWordCollection>&, std::int32_t) override {
     return nullptr;
   }
-  std::shared_ptr<ILanguageModelBuilder> get_LanguageModelBuilder() override {
-    return std::make_shared<FakeBuilder>(owner_);
-  }
-
- private:
-  FakeRecogniser& owner_;
+  std::shared_ptr<ILanguageModelBuilder> get_LanguageModelBuilder() override { return std::make_shared<FakeBuilder>(owner); }
+  FakeRecogniser& owner;
 };
 
 class FakeTools : public IVocabularyTools {
