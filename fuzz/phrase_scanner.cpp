@@ -15,6 +15,7 @@
 #include "harvest/phrase_text_decoding.h"
 #include "harvest/phrase_word_blanking.h"
 #include "platform/text.h"
+#include "platform/text_decoding.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string again = blanked;
   lexiglean::BlankWordsWithLettersBeyondAscii(again);
   Require(again == blanked || text.find('\n') != std::string_view::npos, "blanking a second time changes nothing");
-  if (!lexiglean::HasUtf16ByteOrderMark(text)) {
+  if (!lexiglean::DecideTextEncoding(text).IsUtf16()) {
     std::istringstream file{std::string(text)};
     std::vector<std::string> scanned;
     lexiglean::ScanPhrasesInFile(file, [&](std::string_view phrase) { scanned.emplace_back(phrase); });

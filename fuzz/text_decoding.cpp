@@ -29,10 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const auto decoded = DecodeUtf16PhraseText(bytes)) {
     Require(IsValidUtf8(*decoded), "UTF-16 phrase text decodes to valid UTF-8");
     // Decoded in two blocks split anywhere, the text is the same.
-    const std::size_t split = 2 + (size > 2 ? data[size - 1] % (size - 1) : 0);
-    Utf16PhraseTextDecoder decoder(bytes[0] == '\xFF');
+    const TextEncodingChoice choice = DecideTextEncoding(bytes);
+    const std::size_t mark = choice.byteOrderMarkLength;
+    const std::size_t split = mark + (size > mark ? data[size - 1] % (size - mark + 1) : 0);
+    Utf16PhraseTextDecoder decoder(choice.encoding == TextEncoding::Utf16LittleEndian);
     std::string pieces;
-    decoder.Decode(bytes.substr(2, split - 2), pieces);
+    decoder.Decode(bytes.substr(mark, split - mark), pieces);
     decoder.Decode(bytes.substr(split), pieces);
     decoder.Finish(pieces);
     Require(pieces == *decoded, "decoding in blocks equals decoding at once");

@@ -1,13 +1,47 @@
-// The word-list file reader on any bytes: no crash, and every entry it returns that the versioned
-// variant can hold is written and read back unchanged.
+// The word-list file reader on any bytes: no crash; in a file decoded line by line, each line reads as
+// it would alone (a stray byte of one line changes no other line); and every entry it returns that the
+// versioned variant can hold is written and read back unchanged.
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz_input.h"
+#include "platform/text_decoding.h"
 #include "platform/word_list_file.h"
 
+namespace {
+
+using namespace lexiglean;
+
+// The entries of each line of a file decided line by line, read as a file of that line alone (after the
+// header in a versioned file, after an empty first line in a plain one, so that a line that reads like
+// the header stays data); nothing when a line alone would be decided otherwise.
+std::optional<std::vector<WordListFileEntry>> EntriesOfLinesAlone(std::string_view bytes, bool versioned) {
+  std::vector<WordListFileEntry> entries;
+  const std::string header = versioned ? "@Version=Plato-UTF8\n" : "\n";
+  bool first = true;
+  while (!bytes.empty()) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    const std::string alone = header + std::string(bytes.substr(0, end));
+    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    if (std::exchange(first, false) && versioned) continue;
+    if (DecideTextEncoding(alone).encoding != TextEncoding::Utf8OrNarrowByLine) return std::nullopt;
+    for (WordListFileEntry& entry : ReadWordListFile(alone).entries) entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace lexiglean;
-  const WordListFile file = ReadWordListFile(fuzz::Bytes(data, size));
+  const std::string_view bytes = fuzz::Bytes(data, size);
+  const WordListFile file = ReadWordListFile(bytes);
+  if (DecideTextEncoding(bytes).encoding == TextEncoding::Utf8OrNarrowByLine) {
+    const auto alone = EntriesOfLinesAlone(bytes, file.versioned);
+    fuzz::Require(!alone || *alone == file.entries, "each line reads as it would alone");
+  }
   std::vector<WordListFileEntry> writable;
   for (const WordListFileEntry& entry : file.entries) {
     fuzz::Require(!entry.written.empty(), "no entry with an empty written form");

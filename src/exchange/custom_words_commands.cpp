@@ -19,10 +19,9 @@ void CustomWordsCommands::CollectCustomWords() {
       Delivered(FreshUserVocabulary(engine_)->GetCustomWords(-1), IID_IWordCollection);
   RefillWithImportedItems(wordList_, *customWords);
   wordList_.refreshStatus();
-  if (wordList_.count() >= 1) {
-    wordList_.select(0);
-    window_.SetFocusOnControl(IDC_WORD_LIST);
-  }
+  // With no custom words there is nothing to select; the list gets the focus all the same.
+  wordList_.select(0);
+  window_.SetFocusOnControl(IDC_WORD_LIST);
 }
 
 void CustomWordsCommands::PutCustomWords() {

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "platform/word_list_file.h"
 #include "window/control_ids.h"
+#include "window/file_open_failed_box.h"
 
 namespace lexiglean {
 namespace {
@@ -37,7 +38,7 @@ void WordListFileCommands::Import(const std::u16string& path) {
   {
     std::optional<std::string> bytes = ReadWholeFile(std::filesystem::path(path));
     if (!bytes) {
-      window_.MessageBox(true, FillPlaceholders(u"Couldn't open:\n\n%s", {path}), u"File open failed", MB_OK);
+      ShowFileOpenFailed(window_, path);
       return;
     }
     const WordListFile file = ReadWordListFile(*bytes);

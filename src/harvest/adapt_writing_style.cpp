@@ -12,6 +12,11 @@ std::shared_ptr<ILanguageModelBuilder> LanguageModelBuilder(IVocabularyTools& to
   return Delivered(vocabulary->get_LanguageModelBuilder(), IID_ILanguageModelBuilder);
 }
 
+// The loader lives only for this call.
+std::shared_ptr<IDocument> OpenDocument(IVocabularyTools& tools, const std::u16string& path) {
+  return Delivered(Delivered(tools.get_DocumentLoader(), IID_IDocumentLoader)->OpenDocument(path, 0), IID_IDocument);
+}
+
 }  // namespace
 
 void AdaptWritingStyle(WindowPort& window, InputDocumentList& documents, EngineConnection& engine) {
@@ -30,9 +35,9 @@ void AdaptWritingStyle(WindowPort& window, InputDocumentList& documents, EngineC
   IVocabularyTools& tools = *Delivered(engine.VocabularyTools(), IID_IVocabularyTools);
   const std::shared_ptr<ILanguageModelBuilder> builder = LanguageModelBuilder(tools);
   for (const std::u16string& path : paths) {
-    // The loader is let go as soon as the document is open, the document once the builder has it.
-    builder->AddDocument(
-        Delivered(Delivered(tools.get_DocumentLoader(), IID_IDocumentLoader)->OpenDocument(path, 0), IID_IDocument));
+    // The loader is let go as soon as the document is open (before the builder gets the document), the
+    // document once the builder has it.
+    builder->AddDocument(OpenDocument(tools, path));
   }
   const bool skipped = builder->Build(-1, 0);
   const std::u16string text =

@@ -10,6 +10,7 @@
 #include "harvest/phrase_scanner.h"
 #include "harvest/phrase_text_decoding.h"
 #include "harvest/phrase_word_blanking.h"
+#include "platform/text_decoding.h"
 
 namespace lexiglean {
 namespace {
@@ -133,9 +134,9 @@ bool ScanPhrasesInFile(std::istream& file, const std::function<void(std::string_
   while (file) {
     file.read(block.data(), static_cast<std::streamsize>(block.size()));
     std::string_view bytes(block.data(), static_cast<std::size_t>(file.gcount()));
-    if (first && HasUtf16ByteOrderMark(bytes)) {
-      utf16.emplace(bytes[0] == '\xFF');
-      bytes.remove_prefix(2);
+    if (const TextEncodingChoice choice = first ? DecideTextEncoding(bytes) : TextEncodingChoice(); choice.IsUtf16()) {
+      utf16.emplace(choice.encoding == TextEncoding::Utf16LittleEndian);
+      bytes.remove_prefix(choice.byteOrderMarkLength);
     }
     first = false;
     if (utf16) {

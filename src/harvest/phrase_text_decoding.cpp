@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "platform/text_decoding.h"
 
 namespace lexiglean {
 namespace {
@@ -10,11 +11,6 @@ namespace {
 void AppendUtf8(std::u16string_view units, std::string& text) { text += Utf16ToUtf8(units); }
 
 }  // namespace
-
-bool HasUtf16ByteOrderMark(std::string_view fileBytes) {
-  return fileBytes.size() >= 2 &&
-         ((fileBytes[0] == '\xFF' && fileBytes[1] == '\xFE') || (fileBytes[0] == '\xFE' && fileBytes[1] == '\xFF'));
-}
 
 void Utf16PhraseTextDecoder::Append(char16_t unit, std::string& text) {
   if (highSurrogate_ != 0) {
@@ -59,10 +55,11 @@ void Utf16PhraseTextDecoder::Finish(std::string& text) {
 }
 
 std::optional<std::string> DecodeUtf16PhraseText(std::string_view fileBytes) {
-  if (!HasUtf16ByteOrderMark(fileBytes)) return std::nullopt;
-  Utf16PhraseTextDecoder decoder(fileBytes[0] == '\xFF');
+  const TextEncodingChoice choice = DecideTextEncoding(fileBytes);
+  if (!choice.IsUtf16()) return std::nullopt;
+  Utf16PhraseTextDecoder decoder(choice.encoding == TextEncoding::Utf16LittleEndian);
   std::string text;
-  decoder.Decode(fileBytes.substr(2), text);
+  decoder.Decode(fileBytes.substr(choice.byteOrderMarkLength), text);
   decoder.Finish(text);
   return text;
 }

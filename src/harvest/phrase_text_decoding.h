@@ -1,18 +1,16 @@
 #pragma once
-// Text files searched for phrases that start with a UTF-16 byte-order mark are decoded before the search;
-// read as bytes, two bytes a character would yield no phrase at all. They are decoded to UTF-8, block by
-// block, so that a file of any size needs no more memory than a block, and then searched like any other
-// text (line ends keep their bytes: "\r\n" stays "\r\n"; an unpaired surrogate becomes U+FFFD).
+// Text files searched for phrases that are UTF-16 (DecideTextEncoding: a byte-order mark, or NUL bytes
+// that show it) are decoded before the search; read as bytes, two bytes a character would yield no phrase
+// at all. They are decoded to UTF-8, block by block, so that a file of any size needs no more memory than
+// a block, and then searched like any other text (line ends keep their bytes: "\r\n" stays "\r\n"; an
+// unpaired surrogate becomes U+FFFD).
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace lexiglean {
 
-// True when the bytes start with a UTF-16 byte-order mark: FF FE (little-endian) or FE FF (big-endian).
-bool HasUtf16ByteOrderMark(std::string_view fileBytes);
-
-// Decodes UTF-16 bytes (without the byte-order mark) given in blocks of any size; a code unit or a
+// Decodes UTF-16 bytes (after the byte-order mark, if any) given in blocks of any size; a code unit or a
 // surrogate pair split between two blocks is joined.
 class Utf16PhraseTextDecoder {
  public:
@@ -30,7 +28,7 @@ class Utf16PhraseTextDecoder {
   char16_t highSurrogate_ = 0;
 };
 
-// For bytes with a UTF-16 byte-order mark: their text as UTF-8, without the mark. For any other bytes:
+// For the bytes of a UTF-16 file: their text as UTF-8, without a byte-order mark. For any other bytes:
 // nullopt, they are searched as they are.
 std::optional<std::string> DecodeUtf16PhraseText(std::string_view fileBytes);
 

@@ -72,6 +72,12 @@ char32_t DecodeUtf8(std::string_view s, std::size_t& pos, bool& valid) {
 
 }  // namespace
 
+std::u16string_view PrefixWithoutSplitPair(std::u16string_view text, std::size_t limit) {
+  if (limit >= text.size()) return text;
+  if (limit > 0 && IsHighSurrogate(text[limit - 1]) && IsLowSurrogate(text[limit])) --limit;
+  return text.substr(0, limit);
+}
+
 void AppendCodePoint(std::u16string& text, char32_t codePoint) {
   if ((codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) codePoint = kReplacement;
   if (codePoint < 0x10000) {

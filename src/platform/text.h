@@ -20,6 +20,10 @@ inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xD
 // as it is); i moves past it.
 char32_t NextCodePoint(std::u16string_view text, std::size_t& i);
 
+// The first `limit` units of the text, or one fewer when the last of them would be the first half of a
+// surrogate pair: a cut never splits a character.
+std::u16string_view PrefixWithoutSplitPair(std::u16string_view text, std::size_t limit);
+
 // Appends a code point as UTF-16; an invalid one (a surrogate, above U+10FFFF) becomes U+FFFD.
 void AppendCodePoint(std::u16string& text, char32_t codePoint);
 

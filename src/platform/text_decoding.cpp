@@ -1,10 +1,14 @@
 #include "platform/text_decoding.h"
 
+#include <algorithm>
+
 #include "platform/narrow_code_page.h"
 #include "platform/text.h"
 
 namespace lexiglean {
 namespace {
+
+constexpr std::size_t kNulSample = std::size_t{64} << 10;
 
 std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   std::u16string text;
@@ -17,13 +21,46 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
+std::u16string DecodeByLine(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return Utf8ToUtf16(bytes);
+  std::u16string text;
+  text.reserve(bytes.size());
+  while (!bytes.empty()) {
+    const std::size_t end = std::min(bytes.find_first_of("\r\n"), bytes.size());
+    text += DecodeUtf8OrNarrow(bytes.substr(0, end));
+    if (end < bytes.size()) text.push_back(static_cast<char16_t>(bytes[end]));
+    bytes.remove_prefix(std::min(end + 1, bytes.size()));
+  }
+  return text;
+}
+
 }  // namespace
 
+TextEncodingChoice DecideTextEncoding(std::string_view firstBytes) {
+  if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
+  if (firstBytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16LittleEndian, 2};
+  if (firstBytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16BigEndian, 2};
+  const std::string_view sample = firstBytes.substr(0, kNulSample);
+  std::size_t nulsAtEven = 0;
+  std::size_t nulsAtOdd = 0;
+  for (std::size_t i = sample.find('\0'); i != std::string_view::npos; i = sample.find('\0', i + 1)) {
+    ++(i % 2 == 0 ? nulsAtEven : nulsAtOdd);
+  }
+  if (nulsAtOdd > nulsAtEven) return {TextEncoding::Utf16LittleEndian, 0};
+  if (nulsAtEven > nulsAtOdd) return {TextEncoding::Utf16BigEndian, 0};
+  return {};
+}
+
 std::u16string DecodeTextBytes(std::string_view bytes) {
-  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
-  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
-  if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8ToUtf16(bytes.substr(3));
-  return DecodeUtf8OrNarrow(bytes);
+  const TextEncodingChoice choice = DecideTextEncoding(bytes);
+  bytes.remove_prefix(choice.byteOrderMarkLength);
+  switch (choice.encoding) {
+    case TextEncoding::Utf8: return Utf8ToUtf16(bytes);
+    case TextEncoding::Utf16LittleEndian: return DecodeUtf16(bytes, false);
+    case TextEncoding::Utf16BigEndian: return DecodeUtf16(bytes, true);
+    case TextEncoding::Utf8OrNarrowByLine: break;
+  }
+  return DecodeByLine(bytes);
 }
 
 std::u16string DecodeUtf8OrNarrow(std::string_view bytes) {

@@ -1,15 +1,36 @@
 #pragma once
-// Turning the bytes of a text file (a document, a word list, a profile file) into UTF-16.
+// Turning the bytes of a text file (a document, a word list, a text searched for phrases, a profile
+// file) into text. One rule for every reader:
+// - a leading byte-order mark decides for the whole file (UTF-8, UTF-16 LE, UTF-16 BE) and is not text;
+// - without one, NUL bytes show UTF-16: ASCII text in UTF-16 has a NUL in every other byte, on odd
+//   offsets in little-endian, on even ones in big-endian; the more frequent side decides;
+// - otherwise each line is UTF-8 when it is valid UTF-8, else the narrow code page, so that one stray
+//   byte of another code page garbles no more than its own line.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace lexiglean {
 
-// A leading byte-order mark decides (UTF-8, UTF-16 LE, UTF-16 BE) and is not part of the text; without
-// one, valid UTF-8 is UTF-8 and anything else the narrow code page. An odd last byte of UTF-16 is dropped.
+enum class TextEncoding { Utf8OrNarrowByLine, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+struct TextEncodingChoice {
+  TextEncoding encoding = TextEncoding::Utf8OrNarrowByLine;
+  std::size_t byteOrderMarkLength = 0;  // bytes to skip before the text
+  bool IsUtf16() const {
+    return encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian;
+  }
+};
+
+// Decides from the first bytes of a file (all of a small file, the first block of a large one; NUL bytes
+// are counted in the first 64 KiB).
+TextEncodingChoice DecideTextEncoding(std::string_view firstBytes);
+
+// A whole file's bytes as UTF-16 by that rule; lines end at LF, CR LF or a lone CR, and keep their ends.
+// An odd last byte of UTF-16 is dropped.
 std::u16string DecodeTextBytes(std::string_view bytes);
 
-// UTF-8 when valid, else the narrow code page (one line of a file whose encoding is already decided).
+// UTF-8 when valid, else the narrow code page (one line, or a text whose encoding is already decided).
 std::u16string DecodeUtf8OrNarrow(std::string_view bytes);
 
 }  // namespace lexiglean

@@ -1,5 +1,7 @@
 #include "platform/word_list_file.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 #include "platform/text_decoding.h"
 
@@ -19,14 +21,17 @@ bool HasUnpairedSurrogate(std::u16string_view text) {
 
 bool HasLineBreak(std::u16string_view text) { return text.find_first_of(u"\r\n") != std::u16string_view::npos; }
 
-// Takes the next line off the text: up to the line feed, a carriage return before it dropped.
+// Takes the next line off the text: up to its end, a line feed, a carriage return and line feed, or a
+// carriage return alone (files of classic Mac OS).
 std::u16string_view NextLine(std::u16string_view& text) {
-  const std::size_t end = text.find(u'\n');
-  std::u16string_view line = text.substr(0, end);
-  text.remove_prefix(end == std::u16string_view::npos ? text.size() : end + 1);
-  if (end != std::u16string_view::npos && line.ends_with(u'\r')) line.remove_suffix(1);
+  const std::size_t end = std::min(text.find_first_of(u"\r\n"), text.size());
+  const std::u16string_view line = text.substr(0, end);
+  const std::size_t lineEnd = text.substr(end).starts_with(u"\r\n") ? 2 : end < text.size() ? 1 : 0;
+  text.remove_prefix(end + lineEnd);
   return line;
 }
+
+bool HasNul(std::u16string_view text) { return text.find(u'\0') != std::u16string_view::npos; }
 
 }  // namespace
 
@@ -73,6 +78,8 @@ std::optional<std::u16string> VersionedWordListProblem(const WordListFileEntry& 
   if (HasUnpairedSurrogate(entry.written) || HasUnpairedSurrogate(entry.spoken)) {
     return u"it holds an unpaired surrogate";
   }
+  // NUL bytes in a file show it to be UTF-16.
+  if (HasNul(entry.written) || HasNul(entry.spoken)) return u"it holds a NUL character";
   return std::nullopt;
 }
 

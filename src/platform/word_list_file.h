@@ -23,14 +23,13 @@ struct WordListFile {
   std::vector<WordListFileEntry> entries;
 };
 
-// Reads a word-list file from its bytes. The whole file is decoded first, one encoding for the whole
-// file (DecodeTextBytes: a byte-order mark decides and is not part of the first line; else valid UTF-8
-// is UTF-8, anything else the narrow code page), so that no line mixes encodings and no separator or
-// line end is found inside a character of UTF-16 or a double-byte code page. The text is split into
-// lines at line feeds, a carriage return before a line feed dropped, the last line with or without a
-// line end. A first line that is exactly the header makes the file
-// versioned. Each line is split at its first separator; a line without one is a written form with an
-// empty spoken form; a line with an empty written form is skipped; nothing is trimmed.
+// Reads a word-list file from its bytes, decoded by DecodeTextBytes (a byte-order mark decides for the
+// whole file and is not part of the first line; else NUL bytes show UTF-16; else each line is UTF-8 when
+// valid, else the narrow code page); decoding comes before any split, so that no separator or line end is
+// found inside a character of UTF-16 or a double-byte code page. Lines end at LF, CR LF or a lone CR; the
+// last may lack its end. A first line that is exactly the header makes the file versioned. Each line is
+// split at its first separator; a line without one is a written form with an empty spoken form; a line
+// with an empty written form is skipped; nothing is trimmed.
 WordListFile ReadWordListFile(std::string_view bytes);
 
 // The versioned variant: the header, then one line per entry; UTF-8, lines ended CR LF.
@@ -38,7 +37,7 @@ std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entrie
 
 // Why the entry cannot be written to a versioned file so that it reads back the same (a line break,
 // an empty written form, a written form holding two backslashes in a row or ending in one, an unpaired
-// surrogate); nothing when it can.
+// surrogate, a NUL character); nothing when it can.
 std::optional<std::u16string> VersionedWordListProblem(const WordListFileEntry& entry);
 
 }  // namespace lexiglean

@@ -72,6 +72,9 @@ void SpokenFormGenerator::SaveProblemWords(const std::string& problemList) {
   }
   const std::string bytes = WithCrLfLineEnds(problemList);
   file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  file.close();
+  // A full disk or a folder gone since the dialog: the user must know that the list is not (all) there.
+  if (file.fail()) ShowFileWriteFailed(window_, *path);
 }
 
 }  // namespace lexiglean

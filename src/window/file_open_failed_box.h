@@ -1,5 +1,6 @@
 #pragma once
-// The box that names a file the program could not open, owned by the main window.
+// The boxes that name a file the program could not open or could not write completely, owned by the
+// main window.
 #include <string>
 
 #include "window/control_ids.h"
@@ -10,6 +11,10 @@ namespace lexiglean {
 
 inline void ShowFileOpenFailed(WindowPort& window, const std::u16string& path) {
   window.MessageBox(true, FillPlaceholders(u"Couldn't open:\n\n%s", {path}), u"File open failed", MB_OK);
+}
+
+inline void ShowFileWriteFailed(WindowPort& window, const std::u16string& path) {
+  window.MessageBox(true, FillPlaceholders(u"Couldn't write:\n\n%s", {path}), u"File write failed", MB_OK);
 }
 
 }  // namespace lexiglean

@@ -73,7 +73,9 @@ std::vector<WordListItem> InListOrder(std::vector<Arrival> arrivals, Written wri
   return sorted;
 }
 
-std::u16string ReadBack(const std::u16string& text) { return text.substr(0, kItemTextReadLimit); }
+std::u16string ReadBack(const std::u16string& text) {
+  return std::u16string(PrefixWithoutSplitPair(text, kItemTextReadLimit));
+}
 
 std::u16string StatusText(std::int32_t items, std::int32_t checked) {
   return u"  " + DecimalText(items) + u" Items, " + DecimalText(checked) + u" Checked";

@@ -17,7 +17,8 @@ struct WordListItem {
   std::u16string marker;  // "x" from imports, "+" from the spoken-form generator
 };
 
-// Commands read item texts back with room for this many characters.
+// Commands read item texts back with room for this many characters; a character outside the BMP that
+// the limit would cut in two is left out whole.
 inline constexpr std::size_t kItemTextReadLimit = 127;
 
 class WordList {

@@ -20,9 +20,9 @@ std::string PutQuestion(int count) {
 
 using CustomWordsCommandsTest = ExchangeTest;
 
-TEST_F(CustomWordsCommandsTest, GetOnAnEmptyListAsksNothingAndSelectsNothingWithoutWords) {
-  EXPECT_EQ(Click(IDC_GET_CUSTOM_WORDS),
-            (Events{"status: ", "status:  ... collecting Custom Words ...", "status:   0 Items, 0 Checked"}));
+TEST_F(CustomWordsCommandsTest, GetOnAnEmptyListAsksNothingAndSelectsNothingWithoutWordsButFocusesTheList) {
+  EXPECT_EQ(Click(IDC_GET_CUSTOM_WORDS), (Events{"status: ", "status:  ... collecting Custom Words ...",
+                                                 "status:   0 Items, 0 Checked", "focus: 1008"}));
 }
 
 TEST_F(CustomWordsCommandsTest, GetReplacesTheListAfterTheQuestionAndResetsLikeClearAll) {

@@ -43,8 +43,9 @@ TEST(WordListFileTest, ReadsBothVariantsLineByLine) {
       // A header with anything around it is plain data (split at its first backslash: there is none).
       {"@Version=Plato-UTF8 \na\\\\b\n", false, {{u"@Version=Plato-UTF8 ", u""}, {u"a", u"\\b"}}},
       {" @Version=Plato-UTF8\n", false, {{u" @Version=Plato-UTF8", u""}}},
-      // Only a carriage return before a line feed is a line end.
-      {"a\rb\\c\r\r\nd\r", false, {{u"a\rb", u"c\r"}, {u"d\r", u""}}},
+      // LF, CR LF and a lone CR each end a line.
+      {"a\rb\\c\r\r\nd\r", false, {{u"a", u""}, {u"b", u"c"}, {u"d", u""}}},
+      {"@Version=Plato-UTF8\rMac\\\\mac\r", true, {{u"Mac", u"mac"}}},
       // A byte-order mark decides the encoding and is not part of the first line.
       {"\xEF\xBB\xBF@Version=Plato-UTF8\r\n\xC3\x84rger\\\\\xC3\xA4rger\r\n", true, {{u"Ärger", u"ärger"}}},
       {"\xFF\xFE@\0V\0e\0r\0s\0i\0o\0n\0=\0P\0l\0a\0t\0o\0-\0U\0T\0F\0"
@@ -52,10 +53,15 @@ TEST(WordListFileTest, ReadsBothVariantsLineByLine) {
        true,
        {{u"é", u"x"}}},
       {"\xFE\xFF\0a\0\\\0b\0\n\xD8\x3D\xDE\x00"s, false, {{u"a", u"b"}, {u"\U0001F600", u""}}},
-      // Without a byte-order mark: valid UTF-8 is UTF-8, anything else the narrow code page.
+      // Without a byte-order mark: each line is UTF-8 when it is valid UTF-8, else the narrow code page.
       {"Z\xC3\xBCrich\\\\z\n", false, {{u"Zürich", u"\\z"}}},
       {"Z\xFCrich\\z\n", false, {{narrowZurich, u"z"}}},
-      // NUL bytes are characters like any other.
+      {"@Version=Plato-UTF8\r\nM\xC3\xBCnchen\\\\m\r\nZ\xFCrich\\\\z\rK\xC3\xB6ln\n", true,
+       {{u"München", u"m"}, {narrowZurich, u"z"}, {u"Köln", u""}}},
+      // Without a byte-order mark, NUL bytes on odd offsets show UTF-16 LE, on even ones UTF-16 BE.
+      {"a\0\\\0\xFC\0\r\0\n\0\x3D\xD8\x00\xDE"s, false, {{u"a", u"ü"}, {u"\U0001F600", u""}}},
+      {"\0a\0\\\0\xFC\0\r\0\n\x4E\0"s, false, {{u"a", u"ü"}, {u"\u4E00", u""}}},
+      // As many at even offsets as at odd ones show nothing: NUL bytes are then characters like any other.
       {"a\0b\\\0\n"s, false, {{u"a\0b"s, u"\0"s}}},
   };
   for (const auto& c : cases) {
@@ -79,6 +85,7 @@ TEST(WordListFileTest, WritesTheVersionedVariantAndNamesWhatItCannotHold) {
       {{u"a\\\\b", u""}, u"its written form holds two backslashes in a row or ends in a backslash"},
       {{u"a\\", u""}, u"its written form holds two backslashes in a row or ends in a backslash"},
       {{u"a", u"\xD800"}, u"it holds an unpaired surrogate"},
+      {{u"a\0b"s, u""}, u"it holds a NUL character"},
   };
   for (const auto& c : cases) {
     const auto problem = VersionedWordListProblem(c.entry);

@@ -171,7 +171,7 @@ TEST_F(SpokenFormsTest, ProblemWordsAreSavedInOrderWithRepeatsAndEmptyLinesInThe
   EXPECT_EQ(window.StatusText(), u"  4 Items, 2 Checked");
 }
 
-TEST_F(SpokenFormsTest, NoCancelAndAFileThatCannotBeOpenedSaveNothingButKeepTheNewForms) {
+TEST_F(SpokenFormsTest, NoCancelAndAFileThatCannotBeWrittenSaveNothingButKeepTheNewForms) {
   const std::string report = std::string(kCaption) +
                              "0 out of 1 Spoken Forms resolved\\n\\n1 problem words remain.\\n\\nDo you want to save them?";
   FillList({u"Qux"});
@@ -190,6 +190,16 @@ TEST_F(SpokenFormsTest, NoCancelAndAFileThatCannotBeOpenedSaveNothingButKeepTheN
                            "box: File open failed | Couldn't open:\\n\\n" + Utf16ToUtf8(unopenable.u16string()), "answer: ok"}));
   EXPECT_FALSE(fs::exists(unopenable));
   EXPECT_EQ(Row(0), "[ ] *Qux* |+");
+
+#ifndef _WIN32
+  // A file that opens but cannot take every byte (a full disk) is named too.
+  FillList({u"Qux"});
+  window.QueueAnswer(IDYES);
+  window.QueueFiles({u"/dev/full"});
+  EXPECT_EQ(Run(), (Events{"enabled: 1018 off", report, "answer: yes", "dialog: Save As",
+                           "box: File write failed | Couldn't write:\\n\\n/dev/full", "answer: ok"}));
+  EXPECT_EQ(Row(0), "[ ] *Qux* |+");
+#endif
 }
 
 TEST_F(SpokenFormsTest, ARecogniserFailureKeepsTheItemsDoneAndTheButtonEnabled) {

@@ -60,6 +60,48 @@ class FakeAnalyzer : public IWordAnalyzer {
   FakeRecogniser& owner_;
 };
 
+// Records in the owner's calls when the object holding it is let go.
+struct Released {
+  FakeRecogniser& owner;
+  const char* name;
+  ~Released() { owner.calls.push_back(std::string("release ") + name); }
+};
+
+// The language-model builder's road: user vocabulary, builder, document loader, document.
+struct FakeDocument : IDocument {
+  explicit FakeDocument(FakeRecogniser& owner) : released{owner, "document"} {}
+  std::int32_t get_AnalysisCount() override { return 0; }
+  std::shared_ptr<IWordCollection> get_Words() override { return nullptr; }
+  Released released;
+};
+
+struct FakeLoader : IDocumentLoader {
+  explicit FakeLoader(FakeRecogniser& owner) : released{owner, "loader"} {}
+  std::shared_ptr<IDocument> OpenDocument(const std::u16string& path, std::int32_t) override {
+    released.owner.Call("OpenDocument(" + Utf16ToUtf8(path) + ")", IID_IDocumentLoader);
+    return std::make_shared<FakeDocument>(released.owner);
+  }
+  Released released;
+};
+
+struct FakeBuilder : ILanguageModelBuilder {
+  explicit FakeBuilder(FakeRecogniser& owner) : released{owner, "builder"} {}
+  void AddDocument(const std::shared_ptr<IDocument>&) override { released.owner.Call("AddDocument", GUID_NULL); }
+  std::int32_t get_SkippedCount() override { return 0; }
+  bool Build(std::int32_t, std::int32_t) override { return released.owner.Call("Build", GUID_NULL), false; }
+  Released released;
+};
+
+struct FakeUserVocabulary : IUserVocabulary {
+  explicit FakeUserVocabulary(FakeRecogniser& owner) : owner(owner) {}
+  std::shared_ptr<IWordCollection> GetCustomWords(std::int32_t) override { return nullptr; }
+  std::shared_ptr<IWordCollection> AddToVocabulary(const std::shared_ptr<IWordCollection>&, std::int32_t) override {
+    return nullptr;
+  }
+  std::shared_ptr<ILanguageModelBuilder> get_LanguageModelBuilder() override { return std::make_shared<FakeBuilder>(owner); }
+  FakeRecogniser& owner;
+};
+
 class FakeTools : public IVocabularyTools {
  public:
   explicit FakeTools(FakeRecogniser& owner) : owner_(owner) {}
@@ -70,12 +112,15 @@ class FakeTools : public IVocabularyTools {
   }
   void Uninitialize() override { owner_.Call("Uninitialize", IID_IVocabularyTools); }
   void put_CapSensitive(bool) override { owner_.Call("put_CapSensitive", IID_IVocabularyTools); }
-  std::shared_ptr<IDocumentLoader> get_DocumentLoader() override { return nullptr; }
+  std::shared_ptr<IDocumentLoader> get_DocumentLoader() override {
+    owner_.Call("get_DocumentLoader", IID_IVocabularyTools);
+    return std::make_shared<FakeLoader>(owner_);
+  }
   std::shared_ptr<IWordAnalyzer> get_WordAnalyzer() override {
     owner_.Call("get_WordAnalyzer", IID_IVocabularyTools);
     return std::make_shared<FakeAnalyzer>(owner_);
   }
-  std::shared_ptr<IUserVocabulary> get_UserVocabulary() override { return nullptr; }
+  std::shared_ptr<IUserVocabulary> get_UserVocabulary() override { return std::make_shared<FakeUserVocabulary>(owner_); }
 
  private:
   FakeRecogniser& owner_;

@@ -53,6 +53,16 @@ TEST(WordListTest, FormsAreReadBackAsTheirFirst127Characters) {
   EXPECT_EQ(checked[0].first.size(), 127u);
   // The row itself shows the whole form.
   EXPECT_EQ(window.Rows().text(0, 0), longForm);
+
+  // A character outside the BMP that the limit would cut in two is left out whole.
+  const std::u16string w126(126, u'w');
+  for (const auto& [form, readBack] : {std::pair{w126 + u"\U0001F600w", w126},
+                                       std::pair{w126.substr(1) + u"\U0001F600w", w126.substr(1) + u"\U0001F600"}}) {
+    list.clear();
+    list.addItem(form, form, true);
+    EXPECT_EQ(list.writtenForm(0), readBack);
+    EXPECT_EQ(list.checkedItems().at(0).second, readBack);
+  }
 }
 
 TEST(WordListTest, CountsFollowEveryChangeAndCheckChangesRefreshTheStatusLine) {

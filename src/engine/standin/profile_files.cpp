@@ -30,6 +30,23 @@ class TemporaryFile {
   fs::path path_;
 };
 
+// The file a path names: a symbolic link is followed (to a file that may not exist yet), so that the file
+// it points to is replaced and the link stays.
+fs::path FileBehindLinks(fs::path path) {
+  std::error_code error;
+  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
+    const fs::path next = fs::read_symlink(path, error);
+    if (error) break;
+    path = next.is_absolute() ? next : path.parent_path() / next;
+  }
+  return path;
+}
+
+// A file nobody may write, as the platform reports it (the read-only attribute on Windows).
+bool IsReadOnly(const fs::file_status& status) {
+  return fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
@@ -51,8 +68,14 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
   return bytes;
 }
 
-void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& temporary) const {
+void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& given) const {
   const std::u16string failure = u"Cannot write " + Quoted(target) + u": ";
+  const fs::path replaced = FileBehindLinks(target);
+  std::error_code missing;
+  const fs::file_status old = fs::status(replaced, missing);
+  if (IsReadOnly(old)) throw StandinError(E_ACCESSDENIED, failure + u"the file is read-only.");
+  // The temporary file lies beside the file it replaces, which a link may have moved to another folder.
+  const fs::path temporary = replaced == target ? given : UnusedTemporaryPath(replaced);
   std::ofstream file;
   if (!CreateTemporary(file, temporary)) {
     throw StandinError(E_FAIL, failure + u"cannot create the temporary file " + Quoted(temporary) + u".");
@@ -63,8 +86,11 @@ void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const
   if (!complete || file.fail()) {
     throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");
   }
+  // The new file keeps the old one's permissions (a private file stays private).
+  std::error_code ignored;
+  if (fs::exists(old)) fs::permissions(temporary, old.permissions(), ignored);
   std::error_code error;
-  Rename(temporary, target, error);
+  Rename(temporary, replaced, error);
   if (error) throw StandinError(E_FAIL, failure + Utf8ToUtf16(error.message()) + u".");
   written.Release();
 }

@@ -22,7 +22,9 @@ class FileReplacer {
  public:
   virtual ~FileReplacer() = default;
 
-  // On failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
+  // A symbolic link is followed: the file it points to is replaced (the temporary file then lies beside
+  // that file), the link stays. A read-only target is refused, as Windows refuses to replace it. On
+  // failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
   void Replace(const std::filesystem::path& target, std::string_view bytes,
                const std::filesystem::path& temporary) const;
 

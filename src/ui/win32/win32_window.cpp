@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/text.h"
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/item_dialog.h"
 #include "ui/win32/resource_ids.h"
@@ -111,10 +112,10 @@ void Win32Window::ShowRow(LVITEMW& item) const {
   const auto row = static_cast<std::size_t>(item.iItem);
   if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0 &&
       item.iSubItem >= 0 && item.iSubItem < ListRows::kColumns) {
-    const std::u16string_view text = rows_.text(row, item.iSubItem);
-    const std::size_t shown = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax) - 1);
-    std::copy_n(text.begin(), shown, item.pszText);
-    item.pszText[shown] = L'\0';
+    const std::u16string_view shown =
+        PrefixWithoutSplitPair(rows_.text(row, item.iSubItem), static_cast<std::size_t>(item.cchTextMax) - 1);
+    std::copy(shown.begin(), shown.end(), item.pszText);
+    item.pszText[shown.size()] = L'\0';
   }
   if ((item.mask & LVIF_STATE) != 0) {
     item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(rows_.checked(row) ? 2 : 1);

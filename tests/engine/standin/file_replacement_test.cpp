@@ -91,5 +91,30 @@ TEST_F(FileReplacementTest, AFailureAtAnyStepKeepsTheOldFileAndNamesIt) {
   }
 }
 
+TEST_F(FileReplacementTest, AReadOnlyFileIsRefusedAndALinkIsFollowed) {
+  auto recogniser = Restart();
+  auto tools = recogniser.CreateVocabularyTools();
+  auto words = tools->get_WordAnalyzer()->CreateWordCollection();
+  words->Add(u"Zorblax", u"zor blacks");
+  const std::string old = "old";
+  const fs::path readOnly = base() / "read-only.txt";
+  WriteBytes(readOnly, old);
+  fs::permissions(readOnly, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  const ComError refused = CaughtComError([&] { words->SaveToFile(readOnly.u16string(), 0); });
+  EXPECT_EQ(refused.Error(), E_ACCESSDENIED);
+  EXPECT_EQ(refused.Description(), u"Cannot write \"" + readOnly.u16string() + u"\": the file is read-only.");
+  EXPECT_EQ(ReadBytes(readOnly), old);
+#ifndef _WIN32
+  // The link stays; the file it points to, in another folder, holds the words, and no temporary file.
+  WriteBytes(base() / "elsewhere" / "list.txt", old);
+  fs::create_symlink(fs::path("elsewhere") / "list.txt", base() / "link.txt");
+  words->SaveToFile((base() / "link.txt").u16string(), 0);
+  EXPECT_TRUE(fs::is_symlink(base() / "link.txt"));
+  EXPECT_EQ(ReadBytes(base() / "elsewhere" / "list.txt"), "@Version=Plato-UTF8\r\nZorblax\\\\zor blacks\r\n");
+  EXPECT_EQ(FileNames(base() / "elsewhere"), std::vector<std::string>{"list.txt"});
+#endif
+}
+
 }  // namespace
 }  // namespace lexiglean::standin::testing
