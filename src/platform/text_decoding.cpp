@@ -46,8 +46,11 @@ TextEncodingChoice DecideTextEncoding(std::string_view firstBytes) {
   for (std::size_t i = sample.find('\0'); i != std::string_view::npos; i = sample.find('\0', i + 1)) {
     ++(i % 2 == 0 ? nulsAtEven : nulsAtOdd);
   }
-  if (nulsAtOdd > nulsAtEven) return {TextEncoding::Utf16LittleEndian, 0};
-  if (nulsAtEven > nulsAtOdd) return {TextEncoding::Utf16BigEndian, 0};
+  // Text in UTF-16 holds a NUL in most of its units (the high byte of every Latin letter) on one side
+  // only; a stray NUL in a narrow file does not make it UTF-16.
+  const std::size_t units = std::max<std::size_t>(sample.size() / 2, 1);
+  if (nulsAtOdd * 4 >= units && nulsAtOdd > 2 * nulsAtEven) return {TextEncoding::Utf16LittleEndian, 0};
+  if (nulsAtEven * 4 >= units && nulsAtEven > 2 * nulsAtOdd) return {TextEncoding::Utf16BigEndian, 0};
   return {};
 }
 

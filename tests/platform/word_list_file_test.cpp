@@ -61,8 +61,10 @@ TEST(WordListFileTest, ReadsBothVariantsLineByLine) {
       // Without a byte-order mark, NUL bytes on odd offsets show UTF-16 LE, on even ones UTF-16 BE.
       {"a\0\\\0\xFC\0\r\0\n\0\x3D\xD8\x00\xDE"s, false, {{u"a", u"ü"}, {u"\U0001F600", u""}}},
       {"\0a\0\\\0\xFC\0\r\0\n\x4E\0"s, false, {{u"a", u"ü"}, {u"\u4E00", u""}}},
-      // As many at even offsets as at odd ones show nothing: NUL bytes are then characters like any other.
+      // As many at even offsets as at odd ones, or a stray one, show nothing: NUL bytes are then
+      // characters like any other.
       {"a\0b\\\0\n"s, false, {{u"a\0b"s, u"\0"s}}},
+      {"Zebra\\zebra\r\nM\xC3\xBCnchen\r\nab\0c\r\n"s, false, {{u"Zebra", u"zebra"}, {u"München", u""}, {u"ab\0c"s, u""}}},
   };
   for (const auto& c : cases) {
     const WordListFile file = ReadWordListFile(c.bytes);
