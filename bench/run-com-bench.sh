@@ -1,7 +1,7 @@
 #!/bin/sh
 # The recogniser through real COM under Wine: bench/com/com_bench in a prefix with the in-process
 # server and in one with the local server (tools/wine-standins.sh), each on a fresh stand-in profile
-# with the system word list. Prints recogniser calls per second and Create Spoken Forms' ratio of
+# with the system word list: `bench/run-com-bench.sh [ITEMS [CALLS]]` (default 10,000 and 2,000). Prints recogniser calls per second and Create Spoken Forms' ratio of
 # asking per rule application to keeping the answers.
 set -eu
 cd "$(dirname "$0")/.."
@@ -18,7 +18,7 @@ for mode in in-process local; do
     export LEXIGLEAN_WINDOWS_BUILD="$build" LEXIGLEAN_WINEPREFIX="$prefix"
     . "$root/tests/win32/wine-env.sh"
     LEXIGLEAN_STANDIN_HOME="Z:$(printf '%s' "$profile" | tr / '\\')" "$WINE" "$build/bench/com/com_bench.exe" \
-      'Z:\usr\share\dict\words' || echo "(exit status $?)"
+      'Z:\usr\share\dict\words' "${1:-10000}" "${2:-2000}" || echo "(exit status $?)"
     "$WINESERVER" -k 2>/dev/null || true
   )
   rm -rf "$profile"

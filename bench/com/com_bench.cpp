@@ -1,7 +1,7 @@
 // The recogniser through real COM (Windows; bench/run-com-bench.sh runs it under Wine in the prefixes
 // of tools/wine-standins.sh, the server in process and as a local server), in one run:
-//   - recogniser calls per second (LookupWord through the program's own binding);
-//   - Create Spoken Forms' rules on 10,000 generated written forms, asking the recogniser once per rule
+//   - recogniser calls per second (CALLS LookupWord and get_Flags pairs through the program's binding);
+//   - Create Spoken Forms' rules on ITEMS generated written forms, asking the recogniser once per rule
 //     application (as the rules read) against keeping each distinct text's answer for the run (the
 //     program's way), as a ratio; both must give the same spoken forms.
 #include <chrono>
@@ -40,19 +40,19 @@ RulesRun RunRules(const std::shared_ptr<IVocabularyTools>& tools, const std::vec
   return run;
 }
 
-int Measure(const char* dictionary) {
+int Measure(const char* dictionary, std::size_t items, int calls) {
   dragon::DragonRecogniser recogniser;
   const std::shared_ptr<IVocabularyTools> tools = recogniser.CreateVocabularyTools();
   tools->Initialize(u"", u"");
-  const std::vector<std::string> forms = bench::GeneratedWrittenForms(10'000, dictionary);
+  const std::vector<std::string> forms = bench::GeneratedWrittenForms(items, dictionary);
 
   const std::shared_ptr<IWordAnalyzer> analyzer = tools->get_WordAnalyzer();
-  constexpr int kCalls = 20'000;
   auto start = Clock::now();
-  for (int i = 0; i < kCalls; ++i) analyzer->LookupWord(Utf8ToUtf16(forms[i % forms.size()]), u"")->get_Flags();
+  for (int i = 0; i < calls; ++i) analyzer->LookupWord(Utf8ToUtf16(forms[i % forms.size()]), u"")->get_Flags();
   const double callSeconds = SecondsSince(start);
   std::printf("recogniser calls: %.0f per second (%d LookupWord and get_Flags pairs in %.2f s)\n",
-              2 * kCalls / callSeconds, kCalls, callSeconds);
+              2 * calls / callSeconds, calls, callSeconds);
+  std::fflush(stdout);
 
   const RulesRun kept = RunRules(tools, forms, VocabularyLookup::Answers::kKeptForTheRun);
   const RulesRun everyTime = RunRules(tools, forms, VocabularyLookup::Answers::kAskedEveryTime);
@@ -71,14 +71,14 @@ int Measure(const char* dictionary) {
 }  // namespace lexiglean
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: com_bench DICTIONARY\n");
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: com_bench DICTIONARY ITEMS CALLS\n");
     return 2;
   }
   if (FAILED(CoInitialize(nullptr))) return 1;
   int status = 1;
   try {
-    status = lexiglean::Measure(argv[1]);
+    status = lexiglean::Measure(argv[1], std::stoul(argv[2]), std::stoi(argv[3]));
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "failed: %s\n", failure.what());
   }
