@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "window/case_folded_index.h"
 #include "window/list_rows.h"
 #include "window/window_port.h"
 
@@ -104,6 +105,7 @@ class ScriptedWindow : public WindowPort {
   std::u16string status_;
   std::optional<int> endResult_;
   std::vector<std::u16string> combo_;
+  CaseFoldedIndex comboIndex_;
   int comboSelection_ = -1;
   int droppedWidth_ = 0;
   ListRows rows_;

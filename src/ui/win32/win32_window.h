@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/main_dialog.h"
+#include "window/case_folded_index.h"
 #include "window/list_rows.h"
 #include "window/window_port.h"
 #include "ui/win32/icon_handle.h"
@@ -112,6 +113,8 @@ class Win32Window final : public WindowPort {
   HWND itemDialog_ = nullptr;  // the item dialog while it runs
   int programListChanges_ = 0;
   ListRows rows_;  // what the word list control shows
+  // The document list's entries by case-folded text: the box's own search compares with every entry.
+  CaseFoldedIndex documentIndex_;
 };
 
 }  // namespace lexiglean
