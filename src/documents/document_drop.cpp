@@ -26,6 +26,8 @@ void InputDocumentList::AddDroppedDocuments(const std::vector<std::u16string>& d
   for (const std::u16string& path : found.files) {
     if (const Refusal refusal = Offer(path); refusal != Refusal::kNone) refused.emplace_back(refusal, path);
   }
+  // The heading is selected once for all the added documents: nobody sees the box in between.
+  if (refused.size() < found.files.size()) window_.ComboSetCurSel(0);
   const std::size_t unreadFolders = found.unreadableFolders.size();
   const std::size_t skipped = refused.size() + unreadFolders + found.missing.size();
   if (skipped == refused.size() && skipped <= 1) {

@@ -32,7 +32,11 @@ void InputDocumentList::Initialise() {
 void InputDocumentList::AddDocuments() {
   const auto chosen = window_.OpenFilesDialog(kDocumentFilter, true);
   if (!chosen || chosen->empty()) return;
-  for (const std::u16string& path : *chosen) ShowRefusal(Offer(path), path);
+  for (const std::u16string& path : *chosen) {
+    const Refusal refusal = Offer(path);
+    if (refusal == Refusal::kNone) window_.ComboSetCurSel(0);
+    ShowRefusal(refusal, path);
+  }
   FinishAdding();
 }
 
@@ -43,7 +47,6 @@ InputDocumentList::Refusal InputDocumentList::Offer(const std::u16string& path) 
   }
   if (window_.ComboFindStringExact(path) >= 0) return Refusal::kAlreadyListed;
   window_.ComboAddString(path);
-  window_.ComboSetCurSel(0);
   return Refusal::kNone;
 }
 

@@ -35,7 +35,7 @@ class InputDocumentList {
 
  private:
   enum class Refusal { kNone, kPdfNeedsNewerWord, kAlreadyListed };
-  // Appends the path and selects the heading again, unless the PDF or the duplicate rule refuses it.
+  // Appends the path unless the PDF or the duplicate rule refuses it.
   Refusal Offer(const std::u16string& path);
   // The box that tells of one refused path.
   void ShowRefusal(Refusal refusal, const std::u16string& path);

@@ -255,11 +255,22 @@ TEST(Win32WindowTest, WindowShowsTheProgramIconLargeAndSmall) {
   });
 }
 
+// Entry index of the document list box as the box itself holds it.
+std::u16string BoxEntry(const Win32Window& window, int index) {
+  const auto length = SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETLBTEXTLEN, index, 0);
+  std::wstring text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(std::max<LRESULT>(
+      SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())),
+      0)));
+  return std::u16string(text.begin(), text.end());
+}
+
 TEST(Win32WindowTest, DocumentListKeepsLongPathsWholeAndFindsThemIgnoringCase) {
   WithMainWindow([](Win32Window& window, MainDialog&) {
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'd') + u"\\Report.docx";
     const int index = window.ComboAddString(longPath);
     EXPECT_EQ(window.ComboGetText(index), longPath);
+    EXPECT_EQ(BoxEntry(window, index), longPath);
     EXPECT_EQ(window.ComboFindStringExact(u"c:\\" + std::u16string(300, u'D') + u"\\REPORT.DOCX"), index);
     EXPECT_EQ(window.ComboFindStringExact(u"C:\\other.docx"), -1);
   });
@@ -328,11 +339,13 @@ TEST(Win32WindowTest, DroppedFilesAndFoldersFillTheDocumentList) {
                          L"Files Added | 5 files have been added to the list now.\nProceed by clicking either "
                          L"'Search Words' or 'Search Phrases' next."}));
     std::vector<std::u16string> listed;
-    for (int i = 1; i < window.ComboGetCount(); ++i) listed.push_back(window.ComboGetText(i));
+    for (int i = 1; i < SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETCOUNT, 0, 0); ++i) {
+      listed.push_back(BoxEntry(window, i));
+    }
     EXPECT_EQ(listed, (std::vector<std::u16string>{at("docs/b.txt").u16string(), at("docs/A.rtf").u16string(),
                                                    at("docs/Sub/deeper/d.htm").u16string(),
                                                    at("docs/Sub/e.DOCX").u16string(), at("loose.kind").u16string()}));
-    EXPECT_EQ(window.ComboGetCurSel(), 0);
+    EXPECT_EQ(SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETCURSEL, 0, 0), 0);
     if (const char* folder = std::getenv("LEXIGLEAN_DROP_FOLDER")) {
       const auto start = std::chrono::steady_clock::now();
       const std::size_t boxes = DropOnWindow(window.Handle(), {fs::path(folder).wstring()}).size();

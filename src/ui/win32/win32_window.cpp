@@ -55,7 +55,7 @@ INT_PTR CALLBACK Win32Window::DialogProc(HWND window, UINT message, WPARAM wPara
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     auto& self = *reinterpret_cast<Win32Window*>(lParam);
     self.window_ = window;
-    self.documentIndex_ = {};
+    self.documents_ = {};
     // Files and folders dropped anywhere on the window are offered to the document list.
     DragAcceptFiles(window, TRUE);
     self.Forward([&] { self.dialog_->OnInitDialog(); });
@@ -293,29 +293,25 @@ void Win32Window::SetUpWordListColumns() {
 int Win32Window::ComboAddString(const std::u16string& text) {
   const auto index =
       static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
-  if (index >= 0) documentIndex_.Append(text);
+  if (index >= 0) documents_.Append(text);
   return index;
 }
 
-int Win32Window::ComboFindStringExact(const std::u16string& text) const { return documentIndex_.Find(text); }
+int Win32Window::ComboFindStringExact(const std::u16string& text) const { return documents_.FindIgnoringCase(text); }
 
-int Win32Window::ComboGetCount() const { return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_GETCOUNT)); }
+int Win32Window::ComboGetCount() const { return static_cast<int>(documents_.texts().size()); }
 
 int Win32Window::ComboGetCurSel() const { return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_GETCURSEL)); }
 
 void Win32Window::ComboSetCurSel(int index) { SendToControl(IDC_DOCUMENT_LIST, CB_SETCURSEL, index); }
 
 void Win32Window::ComboDeleteString(int index) {
-  if (SendToControl(IDC_DOCUMENT_LIST, CB_DELETESTRING, index) >= 0) documentIndex_.Erase(index);
+  if (SendToControl(IDC_DOCUMENT_LIST, CB_DELETESTRING, index) >= 0) documents_.Erase(index);
 }
 
 std::u16string Win32Window::ComboGetText(int index) const {
-  const LRESULT length = SendToControl(IDC_DOCUMENT_LIST, CB_GETLBTEXTLEN, index);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied = SendToControl(IDC_DOCUMENT_LIST, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-  return FromWide(text);
+  if (index < 0 || static_cast<std::size_t>(index) >= documents_.texts().size()) return {};
+  return documents_.texts()[static_cast<std::size_t>(index)];
 }
 
 void Win32Window::ComboSetDroppedWidth(int pixels) { SendToControl(IDC_DOCUMENT_LIST, CB_SETDROPPEDWIDTH, pixels); }
