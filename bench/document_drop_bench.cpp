@@ -111,7 +111,8 @@ void PrintRatios(const bench::RateReporter& reporter) {
   std::printf("\nCPU time ratios (0: not run):\n");
   std::printf("  Drop time(100k) / time(10k)        %7.2f  (n log n: about 11)\n",
               ratio(seconds("Drop", 100'000), seconds("Drop", 10'000)));
-  std::printf("  LinearFind / Drop at 10k            %7.2f\n", ratio(seconds("LinearFind", 10'000), seconds("Drop", 10'000)));
+  std::printf("  LinearFind / Drop at 10k            %7.2f\n",
+              ratio(seconds("LinearFind", 10'000), seconds("Drop", 10'000)));
 }
 
 }  // namespace

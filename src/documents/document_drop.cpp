@@ -48,7 +48,9 @@ void InputDocumentList::AddDroppedDocuments(const std::vector<std::u16string>& d
     names.insert(names.end(), found.unreadableFolders.begin(), found.unreadableFolders.end());
     names.insert(names.end(), found.missing.begin(), found.missing.end());
     text += u"\nThe first of them:";
-    for (std::size_t i = 0; i < std::min(names.size(), kNamesShown); ++i) text += u"\n'" + std::u16string(names[i]) + u"'";
+    for (std::size_t i = 0; i < std::min(names.size(), kNamesShown); ++i) {
+      text += u"\n'" + std::u16string(names[i]) + u"'";
+    }
     window_.MessageBox(true, text, u"Files Skipped", MB_OK);
   }
   FinishAdding();

@@ -24,10 +24,11 @@ FolderListing ListFolder(const std::u16string& folder) {
     const std::string name = entry->path().filename().string();
     // A name beginning with a dot is this system's hidden file.
     if (name.empty() || name[0] == '.') continue;
-    // The entry's own type as the listing gives it: a link is neither file nor folder here.
-    const fs::file_type type = entry->symlink_status(error).type();
-    if (error) break;
-    if (type != fs::file_type::regular && type != fs::file_type::directory) continue;
+    // The entry's own type as the listing gives it: a link is neither file nor folder here. An entry
+    // gone since the listing is left out.
+    std::error_code gone;
+    const fs::file_type type = entry->symlink_status(gone).type();
+    if (gone || (type != fs::file_type::regular && type != fs::file_type::directory)) continue;
     std::u16string path = folder;
     if (path.empty() || path.back() != u'/') path += u'/';
     listing.entries.push_back({path + Utf8ToUtf16(name), type == fs::file_type::directory});

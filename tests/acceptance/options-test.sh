@@ -6,7 +6,8 @@ trap 'rm -f "$out" "$err"' EXIT
 fail() { echo "$*"; exit 1; }
 for option in --help -h; do
   "$program" $option > "$out" 2> "$err" || fail "$option exits $?"
-  grep -q '^  drop PATH' "$out" && grep -q '^  box: CAPTION | TEXT' "$out" && [ ! -s "$err" ] || fail "$option: no usage"
+  grep -q '^  drop PATH' "$out" && grep -q '^  box: CAPTION | TEXT' "$out" && [ ! -s "$err" ] ||
+    fail "$option: no usage"
 done
 "$program" --frobnicate > "$out" 2> "$err"
 [ $? -eq 2 ] || fail "--frobnicate does not exit 2"

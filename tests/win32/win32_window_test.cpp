@@ -274,7 +274,9 @@ TEST(Win32WindowTest, DocumentListKeepsLongPathsWholeAndFindsThemIgnoringCase) {
 }
 
 // A drop as the shell hands it to a window: a DROPFILES block of wide paths, each ended by a NUL, the
-// list by another, in memory of this process (the receiver frees it).
+// list by another, in memory of this process (the receiver frees it). From another process a block
+// written with VirtualAllocEx / WriteProcessMemory works under Wine 8 too (its GlobalLock takes a
+// page-aligned address for fixed memory), which Windows does not promise.
 HDROP MakeDrop(const std::vector<std::wstring>& paths) {
   std::wstring list;
   for (const std::wstring& path : paths) list += path + L'\0';
