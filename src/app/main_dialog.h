@@ -37,6 +37,8 @@ class MainDialog {
   // The user changed the selection or the check box of a list row.
   void OnListItemSelected(std::int32_t index);
   void OnListItemChecked(std::int32_t index, bool checked);
+  // Files and folders dropped on the window.
+  void OnDropFiles(const std::vector<std::u16string>& paths) { documents_.AddDroppedDocuments(paths); }
 
   WordList& wordList() { return wordList_; }
   InputDocumentList& documents() { return documents_; }

@@ -33,27 +33,41 @@ void InputDocumentList::AddDocuments() {
   const auto chosen = window_.OpenFilesDialog(kDocumentFilter, true);
   if (!chosen || chosen->empty()) return;
   for (const std::u16string& path : *chosen) {
-    const PathParts parts = SplitPath(path);
-    // The extension is compared exactly: "Scan.PDF" is not held back.
-    if (parts.extension == u".pdf" && WordMajorVersion < kFirstVersionReadingPdf) {
-      window_.MessageBox(true,
-                         FillPlaceholders(u"Converting PDF documents minimally requires Word 2013.\n"
-                                          u"The item '%s' will be skipped.",
-                                          {parts.baseName + parts.extension}),
-                         u"No suitable Word Version", MB_OK);
-      continue;
-    }
-    if (window_.ComboFindStringExact(path) >= 0) {
-      window_.MessageBox(true,
-                         FillPlaceholders(u"The file '%s' has already been added to the list.\n"
-                                          u"The item will be skipped.",
-                                          {path}),
-                         u"Pilot Error", MB_OK);
-      continue;
-    }
-    window_.ComboAddString(path);
-    window_.ComboSetCurSel(0);
+    const Refusal refusal = Offer(path);
+    if (refusal == Refusal::kNone) window_.ComboSetCurSel(0);
+    ShowRefusal(refusal, path);
   }
+  FinishAdding();
+}
+
+InputDocumentList::Refusal InputDocumentList::Offer(const std::u16string& path) {
+  // The extension is compared exactly: "Scan.PDF" is not held back.
+  if (SplitPath(path).extension == u".pdf" && WordMajorVersion < kFirstVersionReadingPdf) {
+    return Refusal::kPdfNeedsNewerWord;
+  }
+  if (window_.ComboFindStringExact(path) >= 0) return Refusal::kAlreadyListed;
+  window_.ComboAddString(path);
+  return Refusal::kNone;
+}
+
+void InputDocumentList::ShowRefusal(Refusal refusal, const std::u16string& path) {
+  if (refusal == Refusal::kPdfNeedsNewerWord) {
+    const PathParts parts = SplitPath(path);
+    window_.MessageBox(true,
+                       FillPlaceholders(u"Converting PDF documents minimally requires Word 2013.\n"
+                                        u"The item '%s' will be skipped.",
+                                        {parts.baseName + parts.extension}),
+                       u"No suitable Word Version", MB_OK);
+  } else if (refusal == Refusal::kAlreadyListed) {
+    window_.MessageBox(true,
+                       FillPlaceholders(u"The file '%s' has already been added to the list.\n"
+                                        u"The item will be skipped.",
+                                        {path}),
+                       u"Pilot Error", MB_OK);
+  }
+}
+
+void InputDocumentList::FinishAdding() {
   UpdateDroppedWidth();
   window_.MessageBox(true,
                      DecimalText(window_.ComboGetCount() - 1) +

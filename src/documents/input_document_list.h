@@ -21,6 +21,9 @@ class InputDocumentList {
   void Initialise();
   // The "&Add" command: the multi-select open dialog, the PDF and duplicate rules, the count box.
   void AddDocuments();
+  // Files and folders dropped on the main window: each file as "&Add" adds a chosen one, the
+  // documents in each folder with it; one box for many skipped files instead of one box each.
+  void AddDroppedDocuments(const std::vector<std::u16string>& dropped);
   // The "&Remove" command.
   void RemoveSelectedDocument();
   // "&Remove" follows the user's pick: enabled for a document, disabled for the heading or none.
@@ -31,6 +34,13 @@ class InputDocumentList {
   bool IsEmpty() const { return window_.ComboGetCount() <= 1; }
 
  private:
+  enum class Refusal { kNone, kPdfNeedsNewerWord, kAlreadyListed };
+  // Appends the path unless the PDF or the duplicate rule refuses it.
+  Refusal Offer(const std::u16string& path);
+  // The box that tells of one refused path.
+  void ShowRefusal(Refusal refusal, const std::u16string& path);
+  // The drop-down width, then the "Files Added" box.
+  void FinishAdding();
   void UpdateDroppedWidth();
 
   WindowPort& window_;

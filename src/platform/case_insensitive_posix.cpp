@@ -29,4 +29,12 @@ bool EqualIgnoringCase(std::u16string_view a, std::u16string_view b) {
   return i == a.size() && j == b.size();
 }
 
+std::u16string CaseFolded(std::u16string_view text) {
+  const locale_t tables = Utf8CharacterTables();
+  std::u16string folded;
+  folded.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) AppendCodePoint(folded, UpperCase(NextCodePoint(text, i), tables));
+  return folded;
+}
+
 }  // namespace lexiglean

@@ -14,5 +14,17 @@ TEST(CaseInsensitiveTest, EveryLetterWithACaseFoldsNotOnlyAscii) {
   EXPECT_TRUE(EqualIgnoringCase(u"", u""));
 }
 
+// The document list's index finds entries by folded text: folding must agree with the comparison.
+TEST(CaseInsensitiveTest, FoldedTextsAgreeWithTheComparisonForEveryCharacter) {
+  for (char32_t c = 1; c < 0x10000; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const std::u16string text{static_cast<char16_t>(c)};
+    const std::u16string folded = CaseFolded(text);
+    ASSERT_TRUE(EqualIgnoringCase(text, folded)) << static_cast<unsigned>(c);
+    ASSERT_EQ(CaseFolded(folded), folded) << static_cast<unsigned>(c);
+  }
+  EXPECT_EQ(CaseFolded(u"C:\\Docs\\\u00e9cole.txt"), CaseFolded(u"c:\\DOCS\\\u00c9COLE.TXT"));
+}
+
 }  // namespace
 }  // namespace lexiglean

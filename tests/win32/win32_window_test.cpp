@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,7 @@
 #include "ui/win32/window_text.h"
 
 #include <psapi.h>
+#include <shlobj.h>
 
 namespace lexiglean {
 namespace {
@@ -252,14 +255,98 @@ TEST(Win32WindowTest, WindowShowsTheProgramIconLargeAndSmall) {
   });
 }
 
+// Entry index of the document list box as the box itself holds it.
+std::u16string BoxEntry(const Win32Window& window, int index) {
+  std::wstring text(SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETLBTEXTLEN, index, 0) + 1, L'\0');
+  text.resize(SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETLBTEXT, index, LPARAM(text.data())));
+  return std::u16string(text.begin(), text.end());
+}
+
 TEST(Win32WindowTest, DocumentListKeepsLongPathsWholeAndFindsThemIgnoringCase) {
   WithMainWindow([](Win32Window& window, MainDialog&) {
     const std::u16string longPath = u"C:\\" + std::u16string(300, u'd') + u"\\Report.docx";
     const int index = window.ComboAddString(longPath);
     EXPECT_EQ(window.ComboGetText(index), longPath);
+    EXPECT_EQ(BoxEntry(window, index), longPath);
     EXPECT_EQ(window.ComboFindStringExact(u"c:\\" + std::u16string(300, u'D') + u"\\REPORT.DOCX"), index);
     EXPECT_EQ(window.ComboFindStringExact(u"C:\\other.docx"), -1);
   });
+}
+
+// A drop as the shell hands it to a window: a DROPFILES block of wide paths, each ended by a NUL, the
+// list by another, in memory of this process (the receiver frees it). From another process a block
+// written with VirtualAllocEx / WriteProcessMemory works under Wine 8 too (its GlobalLock takes a
+// page-aligned address for fixed memory), which Windows does not promise.
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  list += L'\0';
+  const std::size_t size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+  auto* header = static_cast<DROPFILES*>(GlobalLock(memory));
+  header->pFiles = sizeof(DROPFILES);
+  header->fWide = TRUE;
+  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(header + 1));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+// Posts the drop to the main window and lets its loop handle it, answering each box with OK; returns
+// the boxes' captions and texts.
+std::vector<std::wstring> DropOnWindow(HWND window, const std::vector<std::wstring>& paths) {
+  std::vector<std::wstring> boxes;
+  bool dropHandled = false;
+  std::function<void()> answer = [&] {
+    HWND box = GetActiveWindow();
+    if (box == window) {
+      dropHandled = true;
+      return;
+    }
+    boxes.push_back(WindowText(box) + L" | " + ControlText(box, 0xFFFF));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    RunInNextModalLoop(answer);
+  };
+  EXPECT_TRUE(PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0));
+  RunInNextModalLoop(answer);
+  for (MSG message; !dropHandled && GetMessageW(&message, nullptr, 0, 0);) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return boxes;
+}
+
+// A folder dropped on the window fills the document list with its documents (nested ones too, by path
+// ignoring case; hidden and system files and other kinds left out), a file with it; one duplicate
+// shows the add dialog's box.
+TEST(Win32WindowTest, DroppedFilesAndFoldersFillTheDocumentList) {
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("lexiglean-drop-" + std::to_string(GetCurrentProcessId()));
+  const auto at = [&](const char* relative) { return (root / relative).make_preferred(); };
+  fs::create_directories(at("docs/Sub/deeper"));
+  for (const char* file : {"docs/b.txt", "docs/A.rtf", "docs/c.jpg", "docs/hidden.txt", "docs/system.doc",
+                           "docs/Sub/e.DOCX", "docs/Sub/deeper/d.htm", "loose.kind"}) {
+    std::ofstream(at(file)) << "text";
+  }
+  SetFileAttributesW(at("docs/hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesW(at("docs/system.doc").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  WithMainWindow([&](Win32Window& window, MainDialog&) {
+    const std::vector<std::wstring> boxes =
+        DropOnWindow(window.Handle(), {at("docs/b.txt").wstring(), at("docs").wstring(), at("loose.kind").wstring()});
+    EXPECT_EQ(boxes, (std::vector<std::wstring>{
+                         L"Pilot Error | The file '" + at("docs/b.txt").wstring() +
+                             L"' has already been added to the list.\nThe item will be skipped.",
+                         L"Files Added | 5 files have been added to the list now.\nProceed by clicking either "
+                         L"'Search Words' or 'Search Phrases' next."}));
+    std::vector<std::u16string> listed;
+    for (int i = 1; i < SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETCOUNT, 0, 0); ++i) {
+      listed.push_back(BoxEntry(window, i));
+    }
+    EXPECT_EQ(listed, (std::vector<std::u16string>{at("docs/b.txt").u16string(), at("docs/A.rtf").u16string(),
+                                                   at("docs/Sub/deeper/d.htm").u16string(),
+                                                   at("docs/Sub/e.DOCX").u16string(), at("loose.kind").u16string()}));
+    EXPECT_EQ(SendDlgItemMessageW(window.Handle(), IDC_DOCUMENT_LIST, CB_GETCURSEL, 0, 0), 0);
+  });
+  fs::remove_all(root);
 }
 
 class ItemDialogTest : public ::testing::Test {

@@ -97,6 +97,8 @@ void CheckCommand(const ScriptLine& line) {
     ParseAnswer(line.words[1]);
   } else if (command == "files") {
     if (line.words.size() < 2) throw MalformedScript("files takes paths or cancel");
+  } else if (command == "drop") {
+    if (line.words.size() < 2) throw MalformedScript("drop takes paths");
   } else if (command == "fields") {
     if (line.words.size() != 2 || line.words[1] != "cancel") ExpectArguments(line, 2);
   } else if (command == "check-item") {

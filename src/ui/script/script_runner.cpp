@@ -36,10 +36,10 @@ class ScriptSession {
       if (line.words.size() == 2 && line.words[1] == "cancel") {
         window_.QueueFilesCancel();
       } else {
-        std::vector<std::u16string> paths;
-        for (std::size_t i = 1; i < line.words.size(); ++i) paths.push_back(Utf8ToUtf16(line.words[i]));
-        window_.QueueFiles(std::move(paths));
+        window_.QueueFiles(Paths(line));
       }
+    } else if (command == "drop") {
+      dialog_.OnDropFiles(Paths(line));
     } else if (command == "fields") {
       if (line.words.size() == 2) {
         window_.QueueFields(std::nullopt);
@@ -80,6 +80,11 @@ class ScriptSession {
     endedByProgram_ = window_.Ended();
   }
 
+  static std::vector<std::u16string> Paths(const ScriptLine& line) {
+    std::vector<std::u16string> paths;
+    for (std::size_t i = 1; i < line.words.size(); ++i) paths.push_back(Utf8ToUtf16(line.words[i]));
+    return paths;
+  }
   bool IsRow(int index) const { return index >= 0 && index < static_cast<int>(window_.Rows().size()); }
   void Ignore(const ScriptLine& line) { output_.event("ignored: " + line.text); }
 

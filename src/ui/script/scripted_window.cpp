@@ -4,7 +4,6 @@
 #include <stdexcept>
 
 #include "window/control_ids.h"
-#include "platform/case_insensitive.h"
 #include "platform/text.h"
 
 namespace lexiglean {
@@ -100,24 +99,16 @@ void ScriptedWindow::EndDialog(int result) {
   emit_("end: " + std::to_string(result));
 }
 
-int ScriptedWindow::ComboAddString(const std::u16string& text) {
-  combo_.push_back(text);
-  return static_cast<int>(combo_.size()) - 1;
-}
+int ScriptedWindow::ComboAddString(const std::u16string& text) { return combo_.Append(text); }
 
-int ScriptedWindow::ComboFindStringExact(const std::u16string& text) const {
-  for (std::size_t i = 0; i < combo_.size(); ++i) {
-    if (EqualIgnoringCase(combo_[i], text)) return static_cast<int>(i);
-  }
-  return -1;
-}
+int ScriptedWindow::ComboFindStringExact(const std::u16string& text) const { return combo_.FindIgnoringCase(text); }
 
 void ScriptedWindow::ComboSetCurSel(int index) {
   comboSelection_ = index >= 0 && index < ComboGetCount() ? index : -1;
 }
 
 void ScriptedWindow::ComboDeleteString(int index) {
-  combo_.erase(combo_.begin() + index);
+  combo_.Erase(index);
   if (comboSelection_ == index) {
     comboSelection_ = -1;
   } else if (comboSelection_ > index) {

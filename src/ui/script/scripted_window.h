@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "window/drop_down_entries.h"
 #include "window/list_rows.h"
 #include "window/window_port.h"
 
@@ -37,7 +38,7 @@ class ScriptedWindow : public WindowPort {
   const ListRows& Rows() const { return rows_; }
   // The selected row, -1 for none; it moves with its row as rows come and go.
   int SelectedRow() const { return selectedRow_; }
-  const std::vector<std::u16string>& ComboEntries() const { return combo_; }
+  const std::vector<std::u16string>& ComboEntries() const { return combo_.texts(); }
   int DroppedWidth() const { return droppedWidth_; }
   const std::u16string& StatusText() const { return status_; }
   const std::u16string& ControlText(int id) const { return texts_[id]; }
@@ -62,11 +63,11 @@ class ScriptedWindow : public WindowPort {
 
   int ComboAddString(const std::u16string& text) override;
   int ComboFindStringExact(const std::u16string& text) const override;
-  int ComboGetCount() const override { return static_cast<int>(combo_.size()); }
+  int ComboGetCount() const override { return static_cast<int>(combo_.texts().size()); }
   int ComboGetCurSel() const override { return comboSelection_; }
   void ComboSetCurSel(int index) override;
   void ComboDeleteString(int index) override;
-  std::u16string ComboGetText(int index) const override { return combo_.at(index); }
+  std::u16string ComboGetText(int index) const override { return combo_.texts().at(index); }
   void ComboSetDroppedWidth(int pixels) override { droppedWidth_ = pixels; }
 
   void ListInsertRow(int index, const std::u16string& written) override;
@@ -103,7 +104,7 @@ class ScriptedWindow : public WindowPort {
   mutable std::map<int, std::u16string> texts_;
   std::u16string status_;
   std::optional<int> endResult_;
-  std::vector<std::u16string> combo_;
+  DropDownEntries combo_;
   int comboSelection_ = -1;
   int droppedWidth_ = 0;
   ListRows rows_;

@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "platform/text.h"
+#include "ui/win32/dropped_files.h"
 #include "ui/win32/file_dialogs.h"
 #include "ui/win32/item_dialog.h"
 #include "ui/win32/resource_ids.h"
@@ -55,6 +56,9 @@ INT_PTR CALLBACK Win32Window::DialogProc(HWND window, UINT message, WPARAM wPara
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     auto& self = *reinterpret_cast<Win32Window*>(lParam);
     self.window_ = window;
+    self.documents_ = {};
+    // Files and folders dropped anywhere on the window are offered to the document list.
+    DragAcceptFiles(window, TRUE);
     self.Forward([&] { self.dialog_->OnInitDialog(); });
     return TRUE;  // the system picks the first focused control
   }
@@ -70,6 +74,11 @@ INT_PTR Win32Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY: {
       auto& header = *reinterpret_cast<NMHDR*>(lParam);
       return header.idFrom == static_cast<UINT_PTR>(IDC_WORD_LIST) ? OnWordListNotification(header) : FALSE;
+    }
+    case WM_DROPFILES: {
+      const std::vector<std::u16string> paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam));
+      Forward([&] { dialog_->OnDropFiles(paths); });
+      return TRUE;
     }
     case kPaintDeferred:
       paintingPosted_ = false;
@@ -283,29 +292,27 @@ void Win32Window::SetUpWordListColumns() {
 }
 
 int Win32Window::ComboAddString(const std::u16string& text) {
-  return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
+  const auto index =
+      static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text).c_str())));
+  if (index >= 0) documents_.Append(text);
+  return index;
 }
 
-int Win32Window::ComboFindStringExact(const std::u16string& text) const {
-  return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                        reinterpret_cast<LPARAM>(Wide(text).c_str())));
-}
+int Win32Window::ComboFindStringExact(const std::u16string& text) const { return documents_.FindIgnoringCase(text); }
 
-int Win32Window::ComboGetCount() const { return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_GETCOUNT)); }
+int Win32Window::ComboGetCount() const { return static_cast<int>(documents_.texts().size()); }
 
 int Win32Window::ComboGetCurSel() const { return static_cast<int>(SendToControl(IDC_DOCUMENT_LIST, CB_GETCURSEL)); }
 
 void Win32Window::ComboSetCurSel(int index) { SendToControl(IDC_DOCUMENT_LIST, CB_SETCURSEL, index); }
 
-void Win32Window::ComboDeleteString(int index) { SendToControl(IDC_DOCUMENT_LIST, CB_DELETESTRING, index); }
+void Win32Window::ComboDeleteString(int index) {
+  if (SendToControl(IDC_DOCUMENT_LIST, CB_DELETESTRING, index) >= 0) documents_.Erase(index);
+}
 
 std::u16string Win32Window::ComboGetText(int index) const {
-  const LRESULT length = SendToControl(IDC_DOCUMENT_LIST, CB_GETLBTEXTLEN, index);
-  if (length < 0) return {};
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const LRESULT copied = SendToControl(IDC_DOCUMENT_LIST, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-  return FromWide(text);
+  if (index < 0 || static_cast<std::size_t>(index) >= documents_.texts().size()) return {};
+  return documents_.texts()[static_cast<std::size_t>(index)];
 }
 
 void Win32Window::ComboSetDroppedWidth(int pixels) { SendToControl(IDC_DOCUMENT_LIST, CB_SETDROPPEDWIDTH, pixels); }

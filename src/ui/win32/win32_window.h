@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/main_dialog.h"
+#include "window/drop_down_entries.h"
 #include "window/list_rows.h"
 #include "window/window_port.h"
 #include "ui/win32/icon_handle.h"
@@ -112,6 +113,9 @@ class Win32Window final : public WindowPort {
   HWND itemDialog_ = nullptr;  // the item dialog while it runs
   int programListChanges_ = 0;
   ListRows rows_;  // what the word list control shows
+  // What the document list box holds (the program is its only writer): the box's own search compares
+  // with every entry, and every message to it costs time a drop of thousands of documents notices.
+  DropDownEntries documents_;
 };
 
 }  // namespace lexiglean

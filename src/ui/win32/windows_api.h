@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <commdlg.h>
 #include <cderr.h>
+#include <shellapi.h>
 
 // WindowPort names an operation MessageBox; the Win32 function is called as MessageBoxW.
 #undef MessageBox
