@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <optional>
 #include <iostream>
@@ -27,9 +28,11 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "driven_program.h"
 #include "platform/text.h"
+#include "remote_memory.h"
 #include "ui/script/script_parser.h"
 #include "ui/script/scripted_window.h"
 
@@ -95,6 +98,8 @@ class RoadDriver {
       if (const char* picture = std::getenv("LEXIGLEAN_ROAD_PICTURE")) testing::OfferScreenshot(window_, picture);
     } else if (command == "click") {
       ClickButton(ParseNumber(line.words[1]), line.text);
+    } else if (command == "drop") {
+      Drop(std::vector<std::string>(line.words.begin() + 1, line.words.end()));
     } else {
       return false;
     }
@@ -139,9 +144,33 @@ class RoadDriver {
       std::cout << "ignored: " << text << '\n';
       return;
     }
-    // The click waits for the command on a thread of its own while this one answers its dialogs.
-    auto clicked = std::async(std::launch::async, [button] { testing::Click(button); });
-    while (clicked.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    Handle([button] { testing::Click(button); });
+  }
+
+  // A drop as Explorer makes it: full paths in a DROPFILES block in the program's memory (Wine takes
+  // such a page as the drop's global memory), sent as WM_DROPFILES.
+  void Drop(const std::vector<std::string>& paths) {
+    std::wstring names;
+    for (const auto& path : paths) names += FullPath(path) + L'\0';
+    names += L'\0';
+    testing::RemoteMemory block(program_.Handle(), sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    DROPFILES header{};
+    header.pFiles = sizeof(DROPFILES);
+    header.fWide = TRUE;
+    block.Write(&header, sizeof(header));
+    block.Write(names.data(), names.size() * sizeof(wchar_t), sizeof(DROPFILES));
+    HWND window = window_;
+    const auto drop = static_cast<WPARAM>(block.At());
+    Handle([window, drop] {
+      SendMessageTimeoutW(window, WM_DROPFILES, drop, 0, SMTO_ABORTIFHUNG, testing::kPatienceMs, nullptr);
+    });
+  }
+
+  // Runs what the user did on a thread of its own, waiting there for the program to handle it, while
+  // this one answers the dialogs it opens.
+  void Handle(std::function<void()> action) {
+    auto handled = std::async(std::launch::async, std::move(action));
+    while (handled.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
       for (HWND dialog : program_.VisibleDialogs()) {
         if (dialog == window_) continue;
         if (GetDlgItem(dialog, kMessageBoxTextId) != nullptr) {

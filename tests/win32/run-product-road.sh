@@ -1,7 +1,8 @@
 #!/bin/sh
 # The product's whole road under Wine over the stand-in COM servers, compared with lexiglean-script:
 #   run-product-road.sh ROAD_DRIVER PRODUCT LEXIGLEAN_SCRIPT ROAD_SCRIPT PREFIX [--no-user] [--refuse NAMES]
-# The same road script runs twice, each time on a copy of one profile and of the example documents:
+# The same road script runs twice, each time on a copy of one profile and of the example documents
+# (the PDF and RTF ones in the folder "more"):
 # by lexiglean-script (the stand-ins in process) and by the road driver against the product in the
 # Wine prefix PREFIX made by tools/wine-standins.sh. What a person sees (the user details, status
 # texts after each step, boxes and answers, the list) must be the same line for line; paths are
@@ -34,8 +35,9 @@ mkdir -p "$work/linux" "$work/windows" "$work/profile/tester"
 printf '%s' "$user" > "$work/profile/current-user"
 for side in linux windows; do
   cp -r "$work/profile" "$work/$side-profile"
-  cp "$root/examples/notes.txt" "$root/examples/travel-notes.docx" "$root/examples/travel-notes.pdf" \
-    "$root/examples/letter.rtf" "$work/$side/"
+  mkdir "$work/$side/more"
+  cp "$root/examples/notes.txt" "$root/examples/travel-notes.docx" "$work/$side/"
+  cp "$root/examples/travel-notes.pdf" "$root/examples/letter.rtf" "$work/$side/more/"
 done
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 
