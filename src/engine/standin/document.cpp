@@ -6,6 +6,12 @@
 #include "engine/standin/word_collection.h"
 
 namespace lexiglean::standin {
+namespace {
+
+// Words counted together (see WordCounts).
+constexpr std::size_t kBatch = 64;
+
+}  // namespace
 
 void StandinDocument::ThrowIfUnreadable() const {
   if (failure_) throw *failure_;
@@ -34,9 +40,11 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
       WordSplitter words = read->source.Words([&](std::size_t done, std::size_t total) {
         report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
       });
-      while (const auto word = words.Next()) {
-        read->distinct.Add(*word);
-        ++read->total;
+      std::vector<std::u16string_view> batch;
+      std::vector<std::uint32_t> numbers;
+      for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
+        read->distinct.AddAll(batch, numbers);
+        read->total += batch.size();
       }
     } catch (const StandinError& failure) {
       return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"

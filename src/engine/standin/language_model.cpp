@@ -11,7 +11,7 @@
 namespace lexiglean::standin {
 namespace {
 
-constexpr std::uint32_t kNoWord = PositionIndex::kNone;
+constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;  // the second word of a single word's line
 
 std::int64_t Sum(std::int64_t a, std::int64_t b) {
   return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
@@ -54,11 +54,16 @@ std::vector<std::pair<std::uint64_t, std::int64_t>> LanguageModelCounts::PairCou
 }
 
 void LanguageModelCounts::AddDocument(WordSplitter& words) {
+  constexpr std::size_t kBatch = 64;  // words counted together (see WordCounts)
+  std::vector<std::u16string_view> batch;
+  std::vector<std::uint32_t> numbers;
   std::uint32_t previous = kNoWord;
-  while (const auto word = words.Next()) {
-    const std::uint32_t number = words_.Add(*word);
-    if (previous != kNoWord) pairs_.Add(std::uint64_t{previous} << 32 | number);
-    previous = number;
+  for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
+    words_.AddAll(batch, numbers);
+    for (const std::uint32_t number : numbers) {
+      if (previous != kNoWord) pairs_.Add(std::uint64_t{previous} << 32 | number);
+      previous = number;
+    }
   }
 }
 
@@ -183,8 +188,9 @@ std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() const {
   std::map<std::u16string, std::int64_t> counts;
   ForEachLine([&](const std::u16string& key, std::int64_t count) { counts.emplace(key, count); },
               [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-                counts.emplace(second == kNoWord ? words_.Word(first) : words_.Word(first) + u' ' + words_.Word(second),
-                               count);
+                std::u16string key(words_.Word(first));
+                if (second != kNoWord) key.append(1, u' ').append(words_.Word(second));
+                counts.emplace(std::move(key), count);
               });
   return counts;
 }

@@ -1,12 +1,13 @@
 #pragma once
 // The distinct words of a text with how often each came, in the order first met: each word is
-// stored once, whatever its number of occurrences.
+// stored once, whatever its number of occurrences. The words' characters lie one after another in one
+// block and the table's slots say where. Words are best counted many at a time: the places each one
+// needs are then fetched from memory together instead of one after the other.
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "engine/standin/position_index.h"
 
 namespace lexiglean::standin {
 
@@ -14,18 +15,30 @@ class WordCounts {
  public:
   // Counts `occurrences` more of the word; returns its number (its place in first-met order).
   std::uint32_t Add(std::u16string_view word, std::int64_t occurrences = 1);
+  // Counts one more of each word; `numbers` receives their numbers.
+  void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
 
-  std::size_t Size() const { return words_.size(); }
-  const std::u16string& Word(std::uint32_t number) const { return words_[number].word; }
-  std::int64_t Count(std::uint32_t number) const { return words_[number].count; }
+  std::size_t Size() const { return counts_.size(); }
+  std::u16string_view Word(std::uint32_t number) const {
+    return std::u16string_view(characters_).substr(starts_[number], starts_[number + 1] - starts_[number]);
+  }
+  std::int64_t Count(std::uint32_t number) const { return counts_[number]; }
 
  private:
-  struct Counted {
-    std::u16string word;
-    std::int64_t count;
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+  struct Slot {
+    std::uint32_t number = kEmpty;
+    std::uint32_t tag = 0;  // the low half of the word's hash, which places it
+    std::size_t start = 0;
   };
-  std::vector<Counted> words_;
-  PositionIndex index_;
+  std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t occurrences);
+  void Grow();
+
+  std::u16string characters_;
+  std::vector<std::size_t> starts_{0};  // where each word begins, and where the next one would
+  std::vector<std::int64_t> counts_;
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> tags_;  // of the words being added together
 };
 
 }  // namespace lexiglean::standin

@@ -85,40 +85,61 @@ bool WordSplitter::Refill() {
   return true;
 }
 
-std::optional<std::u16string_view> WordSplitter::Next() {
-  do {
-    // Near the end of what is at hand a word may go on in the next block: it waits for that block.
-    const std::size_t safe = last_ ? text_.size() : text_.size() > kLookAhead ? text_.size() - kLookAhead : 0;
-    while (at_ < safe) {
-      if (progress_ && base_ + at_ >= nextReport_) {
-        progress_(base_ + at_, total_);
-        nextReport_ = base_ + at_ + kProgressStep;
-      }
-      const std::size_t start = at_;
-      char32_t c = 0;
-      if (!LetterAt(text_, at_, c)) continue;
-      std::size_t end = at_;
-      while (end < text_.size() && end < safe) {
-        std::size_t next = end;
-        if (LetterAt(text_, next, c) || (IsJoiner(c) && LetterAt(text_, next))) {
-          end = next;
-        } else {
-          break;
-        }
-      }
-      if (end >= safe && !last_) {
-        at_ = start;
+std::optional<std::u16string_view> WordSplitter::Scan() {
+  // Near the end of what is at hand a word may go on in the next block: it waits for that block.
+  const std::size_t safe = last_ ? text_.size() : text_.size() > kLookAhead ? text_.size() - kLookAhead : 0;
+  while (at_ < safe) {
+    if (progress_ && base_ + at_ >= nextReport_) {
+      progress_(base_ + at_, total_);
+      nextReport_ = base_ + at_ + kProgressStep;
+    }
+    const std::size_t start = at_;
+    char32_t c = 0;
+    if (!LetterAt(text_, at_, c)) continue;
+    std::size_t end = at_;
+    while (end < safe) {
+      std::size_t next = end;
+      if (LetterAt(text_, next, c) || (IsJoiner(c) && LetterAt(text_, next))) {
+        end = next;
+      } else {
         break;
       }
-      at_ = end;
-      return text_.substr(start, end - start);
     }
-  } while (Refill());
+    if (end >= safe && !last_) {
+      at_ = start;
+      return std::nullopt;
+    }
+    at_ = end;
+    return text_.substr(start, end - start);
+  }
+  return std::nullopt;
+}
+
+void WordSplitter::ReportEnd() {
   if (progress_ && !reportedEnd_) {
     reportedEnd_ = true;
     progress_(total_, total_);
   }
+}
+
+std::optional<std::u16string_view> WordSplitter::Next() {
+  do {
+    if (const auto word = Scan()) return word;
+  } while (Refill());
+  ReportEnd();
   return std::nullopt;
+}
+
+void WordSplitter::NextWords(std::vector<std::u16string_view>& words, std::size_t most) {
+  words.clear();
+  while (words.size() < most) {
+    if (const auto word = Scan()) {
+      words.push_back(*word);
+    } else if (!words.empty() || !Refill()) {
+      break;
+    }
+  }
+  if (words.empty()) ReportEnd();
 }
 
 std::vector<std::u16string> SplitIntoWords(std::u16string_view text, const SplitProgress& progress) {

@@ -36,9 +36,15 @@ class WordSplitter {
 
   // The next word, valid until the next call; nothing at the end of the text.
   std::optional<std::u16string_view> Next();
+  // Replaces `words` by the next words (at most `most`, at least one unless the text has ended), all
+  // valid until the next call.
+  void NextWords(std::vector<std::u16string_view>& words, std::size_t most);
 
  private:
+  // The next word within the text at hand; nothing when the rest needs more of the text.
+  std::optional<std::u16string_view> Scan();
   bool Refill();
+  void ReportEnd();
 
   std::unique_ptr<TextBlocks> blocks_;
   std::u16string buffer_;
