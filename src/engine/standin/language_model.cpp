@@ -98,8 +98,8 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
     for (std::size_t i = 0; i < stored_.size(); ++i) {
       if (kept > 0 && stored_[kept - 1].first == stored_[i].first) {
         stored_[kept - 1].second = Sum(stored_[kept - 1].second, stored_[i].second);
-      } else {
-        stored_[kept++] = std::move(stored_[i]);
+      } else if (kept++ != i) {
+        stored_[kept - 1] = std::move(stored_[i]);
       }
     }
     stored_.resize(kept);
