@@ -44,6 +44,13 @@ void LanguageModelCounts::PairCounts::Add(std::uint64_t pair) {
   slot.count = Sum(slot.count, 1);
 }
 
+void LanguageModelCounts::PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
+  if (!slots_.empty()) {
+    for (const std::uint64_t pair : pairs) __builtin_prefetch(&slots_[PairHash(pair) & (slots_.size() - 1)]);
+  }
+  for (const std::uint64_t pair : pairs) Add(pair);
+}
+
 std::vector<std::pair<std::uint64_t, std::int64_t>> LanguageModelCounts::PairCounts::Items() const {
   std::vector<std::pair<std::uint64_t, std::int64_t>> items;
   items.reserve(count_);
@@ -57,13 +64,16 @@ void LanguageModelCounts::AddDocument(WordSplitter& words) {
   constexpr std::size_t kBatch = 64;  // words counted together (see WordCounts)
   std::vector<std::u16string_view> batch;
   std::vector<std::uint32_t> numbers;
+  std::vector<std::uint64_t> pairs;
   std::uint32_t previous = kNoWord;
   for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
     words_.AddAll(batch, numbers);
+    pairs.clear();
     for (const std::uint32_t number : numbers) {
-      if (previous != kNoWord) pairs_.Add(std::uint64_t{previous} << 32 | number);
+      if (previous != kNoWord) pairs.push_back(std::uint64_t{previous} << 32 | number);
       previous = number;
     }
+    pairs_.AddAll(pairs);
   }
 }
 

@@ -5,6 +5,7 @@
 // Each distinct word is kept once, a pair as the numbers of its two words.
 #include <cstdint>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,6 +34,8 @@ class LanguageModelCounts {
   class PairCounts {
    public:
     void Add(std::uint64_t pair);
+    // Adds the pairs, their slots fetched from memory together.
+    void AddAll(std::span<const std::uint64_t> pairs);
     // Every pair with its count, in no particular order.
     std::vector<std::pair<std::uint64_t, std::int64_t>> Items() const;
 

@@ -20,7 +20,6 @@ void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<
   for (std::size_t k = 0; k < words.size(); ++k) {
     const Slot& slot = slots_[tags_[k] & mask];
     if (slot.number != kEmpty) {
-      __builtin_prefetch(&starts_[slot.number]);
       __builtin_prefetch(characters_.data() + slot.start);
       __builtin_prefetch(&counts_[slot.number]);
     }
@@ -36,17 +35,19 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::
   for (;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
     if (slot.number == kEmpty) break;
-    if (slot.tag == tag && starts_[slot.number + 1] - slot.start == word.size() &&
+    if (slot.tag == tag && slot.length == word.size() &&
         std::u16string_view(characters_).substr(slot.start, word.size()) == word) {
       counts_[slot.number] += occurrences;
       return slot.number;
     }
   }
-  if (counts_.size() >= kEmpty - 1) throw StandinError(E_OUTOFMEMORY, u"Too many different words.");
+  if (counts_.size() >= kEmpty - 1 || characters_.size() + word.size() >= kEmpty) {
+    throw StandinError(E_OUTOFMEMORY, u"Too many different words.");
+  }
   const auto number = static_cast<std::uint32_t>(counts_.size());
-  slots_[i] = {number, tag, characters_.size()};
+  slots_[i] = {number, tag, starts_.back(), static_cast<std::uint32_t>(word.size())};
   characters_ += word;
-  starts_.push_back(characters_.size());
+  starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
   counts_.push_back(occurrences);
   return number;
 }

@@ -26,16 +26,18 @@ class WordCounts {
 
  private:
   static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+  // Where a word is: its number, the low half of its hash (which places it) and its characters.
   struct Slot {
     std::uint32_t number = kEmpty;
-    std::uint32_t tag = 0;  // the low half of the word's hash, which places it
-    std::size_t start = 0;
+    std::uint32_t tag = 0;
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
   };
   std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t occurrences);
   void Grow();
 
   std::u16string characters_;
-  std::vector<std::size_t> starts_{0};  // where each word begins, and where the next one would
+  std::vector<std::uint32_t> starts_{0};  // where each word begins, and where the next one would
   std::vector<std::int64_t> counts_;
   std::vector<Slot> slots_;
   std::vector<std::uint32_t> tags_;  // of the words being added together
