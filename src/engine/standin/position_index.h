@@ -27,7 +27,6 @@ class PositionIndex {
   }
   // Adds a position not yet indexed.
   void Insert(std::uint64_t hash, std::uint32_t position);
-  void Clear() { *this = PositionIndex(); }
 
  private:
   // A position and the low half of its hash, which places it.

@@ -5,10 +5,6 @@
 
 namespace lexiglean::standin {
 
-std::uint32_t WordCounts::Add(std::u16string_view word, std::int64_t occurrences) {
-  return Add(word, static_cast<std::uint32_t>(TextHash(word)), occurrences);
-}
-
 void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) {
   if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow();
   tags_.resize(words.size());
@@ -25,10 +21,10 @@ void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<
     }
   }
   numbers.resize(words.size());
-  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k], 1);
+  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k]);
 }
 
-std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::int64_t occurrences) {
+std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag) {
   if ((counts_.size() + 1) * 2 > slots_.size()) Grow();
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = tag & mask;
@@ -37,7 +33,7 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::
     if (slot.number == kEmpty) break;
     if (slot.tag == tag && slot.length == word.size() &&
         std::u16string_view(characters_).substr(slot.start, word.size()) == word) {
-      counts_[slot.number] += occurrences;
+      ++counts_[slot.number];
       return slot.number;
     }
   }
@@ -48,7 +44,7 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::
   slots_[i] = {number, tag, starts_.back(), static_cast<std::uint32_t>(word.size())};
   characters_ += word;
   starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
-  counts_.push_back(occurrences);
+  counts_.push_back(1);
   return number;
 }
 

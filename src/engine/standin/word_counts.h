@@ -13,9 +13,7 @@ namespace lexiglean::standin {
 
 class WordCounts {
  public:
-  // Counts `occurrences` more of the word; returns its number (its place in first-met order).
-  std::uint32_t Add(std::u16string_view word, std::int64_t occurrences = 1);
-  // Counts one more of each word; `numbers` receives their numbers.
+  // Counts one more of each word; `numbers` receives their numbers (their places in first-met order).
   void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
 
   std::size_t Size() const { return counts_.size(); }
@@ -33,7 +31,7 @@ class WordCounts {
     std::uint32_t start = 0;
     std::uint32_t length = 0;
   };
-  std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t occurrences);
+  std::uint32_t Add(std::u16string_view word, std::uint32_t tag);
   void Grow();
 
   std::u16string characters_;
