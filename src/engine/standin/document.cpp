@@ -36,7 +36,8 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
     OperationReport report(session_->events, kAnalyzingDocument);
     std::shared_ptr<DocumentWords> read;
     try {
-      read = std::make_shared<DocumentWords>(DocumentWords{DocumentSource(std::filesystem::path(path), session_->convertDocument), {}, 0});
+      DocumentSource source(std::filesystem::path(path), session_->convertDocument);
+      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), {}, 0});
       WordSplitter words = read->source.Words([&](std::size_t done, std::size_t total) {
         report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
       });

@@ -39,7 +39,7 @@ bool IsJoiner(char32_t c) {
 
 constexpr auto kAsciiLetters = [] {
   std::array<bool, 128> letters{};
-  for (char c = 'A'; c <= 'Z'; ++c) letters[static_cast<std::size_t>(c)] = letters[static_cast<std::size_t>(c + 32)] = true;
+  for (std::size_t c = 'A'; c <= 'Z'; ++c) letters[c] = letters[c + 32] = true;
   return letters;
 }();
 

@@ -16,7 +16,8 @@ constexpr std::size_t kUnits = 1'000'000;
 
 // One of 1000 words: "q" and three letters.
 std::string Word(std::size_t n) {
-  return {'q', static_cast<char>('a' + n / 100 % 10), static_cast<char>('a' + n / 10 % 10), static_cast<char>('a' + n % 10)};
+  const auto letter = [](std::size_t digit) { return static_cast<char>('a' + digit % 10); };
+  return {'q', letter(n / 100), letter(n / 10), letter(n)};
 }
 
 std::uint64_t AddressSpaceInUse() {
