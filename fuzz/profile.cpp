@@ -90,9 +90,10 @@ void RequireNothingLost(int file, const std::string& before, const std::string& 
     standin::LanguageModelCounts old, now;
     Require(old.AddStored(before).empty(), "a damaged language model is never replaced");
     Require(now.AddStored(after).empty(), "the new language model reads back");
+    const auto nowCounts = now.Counts();
     for (const auto& [key, count] : old.Counts()) {
-      const auto found = now.Counts().find(key);
-      Require(found != now.Counts().end() && found->second >= count, "the language model keeps its counts");
+      const auto found = nowCounts.find(key);
+      Require(found != nowCounts.end() && found->second >= count, "the language model keeps its counts");
     }
   }
 }

@@ -6,6 +6,12 @@
 #include "engine/standin/word_collection.h"
 
 namespace lexiglean::standin {
+namespace {
+
+// Words counted together (see WordCounts).
+constexpr std::size_t kBatch = 64;
+
+}  // namespace
 
 void StandinDocument::ThrowIfUnreadable() const {
   if (failure_) throw *failure_;
@@ -14,33 +20,38 @@ void StandinDocument::ThrowIfUnreadable() const {
 std::int32_t StandinDocument::get_AnalysisCount() {
   return ComCall(IID_IDocument, [&]() -> std::int32_t {
     ThrowIfUnreadable();
-    return static_cast<std::int32_t>(std::min<std::size_t>(words_.size(), std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::min<std::uint64_t>(words_->total, std::numeric_limits<std::int32_t>::max()));
   });
 }
 
 std::shared_ptr<IWordCollection> StandinDocument::get_Words() {
   return ComCall(IID_IDocument, [&]() -> std::shared_ptr<IWordCollection> {
     ThrowIfUnreadable();
-    auto collection = std::make_shared<StandinWordCollection>(profile_);
-    for (const std::u16string& word : words_) collection->Append({word, {}});
-    return collection;
+    return std::make_shared<StandinWordCollection>(profile_, words_);
   });
 }
 
 std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16string& path, std::int32_t) {
   return ComCall(IID_IDocumentLoader, [&]() -> std::shared_ptr<IDocument> {
     OperationReport report(session_->events, kAnalyzingDocument);
-    std::vector<std::u16string> words;
+    std::shared_ptr<DocumentWords> read;
     try {
-      words = ReadDocumentWords(std::filesystem::path(path), session_->convertDocument,
-                                [&](std::size_t done, std::size_t total) {
-                                  report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
-                                });
+      DocumentSource source(std::filesystem::path(path), session_->convertDocument);
+      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), {}, 0});
+      WordSplitter words = read->source.Words([&](std::size_t done, std::size_t total) {
+        report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
+      });
+      std::vector<std::u16string_view> batch;
+      std::vector<std::uint32_t> numbers;
+      for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
+        read->distinct.AddAll(batch, numbers);
+        read->total += batch.size();
+      }
     } catch (const StandinError& failure) {
       return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"
     }
     report.Succeeded();
-    return std::make_shared<StandinDocument>(std::move(words), session_->profile);
+    return std::make_shared<StandinDocument>(std::move(read), session_->profile);
   });
 }
 

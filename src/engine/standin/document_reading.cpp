@@ -1,14 +1,22 @@
 #include "engine/standin/document_reading.h"
 
+#include <cstring>
+#include <fstream>
+
 #include "engine/standin/markup_stripping.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
+#include "platform/narrow_code_page.h"
+#include "platform/text.h"
 #include "platform/text_decoding.h"
 
 namespace lexiglean::standin {
 namespace {
 
 namespace fs = std::filesystem;
+using Encoding = DocumentSource::Encoding;
+
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 
 enum class DocumentKind { PlainText, Html, Rtf, Converted };
 
@@ -25,15 +33,19 @@ DocumentKind KindOf(const fs::path& path) {
 
 std::u16string Quoted(const fs::path& path) { return u"\"" + PathText(path) + u"\""; }
 
+StandinError Missing(const fs::path& path) {
+  return StandinError(kFileNotFound, u"The document " + Quoted(path) + u" does not exist.");
+}
+
 std::string ReadDocumentBytes(const fs::path& path) {
   std::optional<std::string> bytes = ReadFileIfPresent(path);  // names the file when it fails
-  if (!bytes) throw StandinError(kFileNotFound, u"The document " + Quoted(path) + u" does not exist.");
+  if (!bytes) throw Missing(path);
   return std::move(*bytes);
 }
 
 std::optional<std::string> ConvertedText(const fs::path& path, const DocumentConverter& convert) {
   std::error_code error;
-  if (!fs::exists(path, error)) throw StandinError(kFileNotFound, u"The document " + Quoted(path) + u" does not exist.");
+  if (!fs::exists(path, error)) throw Missing(path);
   if (!convert) return std::nullopt;
   std::optional<std::string> text;
   try {
@@ -46,20 +58,204 @@ std::optional<std::string> ConvertedText(const fs::path& path, const DocumentCon
   return text;
 }
 
-}  // namespace
-
-std::vector<std::u16string> ReadDocumentWords(const fs::path& path, const DocumentConverter& convert,
-                                              const SplitProgress& progress) {
-  switch (KindOf(path)) {
-    case DocumentKind::Html: return SplitIntoWords(StripHtml(DecodeTextBytes(ReadDocumentBytes(path))), progress);
-    case DocumentKind::Rtf: return SplitIntoWords(StripRtf(ReadDocumentBytes(path)), progress);
-    case DocumentKind::PlainText: return SplitIntoWords(DecodeTextBytes(ReadDocumentBytes(path)), progress);
+std::u16string KeptText(const fs::path& path, DocumentKind kind, const DocumentConverter& convert) {
+  switch (kind) {
+    case DocumentKind::Html: return StripHtml(DecodeTextBytes(ReadDocumentBytes(path)));
+    case DocumentKind::Rtf: return StripRtf(ReadDocumentBytes(path));
     case DocumentKind::Converted: {
       const std::optional<std::string> text = ConvertedText(path, convert);
-      return text ? SplitIntoWords(DecodeTextBytes(*text), progress) : std::vector<std::u16string>();
+      return text ? DecodeTextBytes(*text) : std::u16string();
     }
+    case DocumentKind::PlainText: break;
   }
   return {};
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Where a block of bytes may be cut so that decoding the parts one after the other gives the text of
+// decoding them together: before a UTF-8 sequence that the block does not hold whole, after the last
+// byte that no narrow (double-byte) code page uses inside a character, at an even length of UTF-16.
+std::size_t Cut(std::string_view bytes, Encoding encoding) {
+  const std::size_t n = bytes.size();
+  switch (encoding) {
+    case Encoding::Utf8:
+      for (std::size_t back = 1; back <= 4 && back <= n; ++back) {
+        const auto byte = static_cast<unsigned char>(bytes[n - back]);
+        if (IsContinuation(byte)) continue;
+        const std::size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : byte < 0xF8 ? 4 : 1;
+        return length > back ? n - back : n;
+      }
+      return n;
+    case Encoding::Narrow:
+      for (std::size_t i = n; i > 0; --i) {
+        if (static_cast<unsigned char>(bytes[i - 1]) < 0x40) return i;
+      }
+      return n;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: return n - n % 2;
+  }
+  return n;
+}
+
+bool IsAscii(const char* bytes) {
+  std::uint64_t eight = 0;
+  std::memcpy(&eight, bytes, sizeof eight);
+  return (eight & 0x8080808080808080ull) == 0;
+}
+
+// Appends the text of UTF-8 bytes: runs of ASCII directly, the rest through the platform's decoder.
+void AppendUtf8(std::u16string& text, std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::size_t start = i;
+    while (i + 8 <= bytes.size() && IsAscii(bytes.data() + i)) i += 8;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    const std::size_t oldSize = text.size();
+    text.resize(oldSize + (i - start));
+    for (std::size_t k = start; k < i; ++k) text[oldSize + (k - start)] = static_cast<unsigned char>(bytes[k]);
+    const std::size_t other = i;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80) ++i;
+    if (i > other) text += Utf8ToUtf16(bytes.substr(other, i - other));
+  }
+}
+
+void AppendDecoded(std::u16string& text, std::string_view bytes, Encoding encoding) {
+  switch (encoding) {
+    case Encoding::Utf8: return AppendUtf8(text, bytes);
+    case Encoding::Narrow: text += NarrowToUtf16(bytes); return;
+    case Encoding::Utf16Le:
+    case Encoding::Utf16Be: {
+      const bool big = encoding == Encoding::Utf16Be;
+      for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        text.push_back(static_cast<char16_t>(big ? (first << 8) | second : (second << 8) | first));
+      }
+      return;
+    }
+  }
+}
+
+// The bytes of a plain-text file after its byte-order mark, in blocks cut where decoding may stop.
+class FileBlocks {
+ public:
+  FileBlocks(const fs::path& path, std::size_t skip, Encoding encoding) : path_(path), encoding_(encoding) {
+    std::optional<std::ifstream> file = OpenFileIfPresent(path);
+    if (!file) throw Missing(path);
+    file_ = std::move(*file);
+    file_.seekg(static_cast<std::streamoff>(skip));
+  }
+
+  // The next block; empty at the end.
+  std::string_view Next() {
+    bytes_.erase(0, used_);
+    const std::size_t carried = bytes_.size();
+    bytes_.resize(carried + kBlockBytes);
+    const std::size_t read = ReadBlock(file_, path_, bytes_.data() + carried, kBlockBytes);
+    bytes_.resize(carried + read);
+    used_ = read == kBlockBytes ? Cut(bytes_, encoding_) : bytes_.size();
+    return std::string_view(bytes_).substr(0, used_);
+  }
+
+ private:
+  fs::path path_;
+  Encoding encoding_;
+  std::ifstream file_;
+  std::string bytes_;
+  std::size_t used_ = 0;
+};
+
+class FileText : public TextBlocks {
+ public:
+  FileText(FileBlocks blocks, Encoding encoding, std::size_t units)
+      : blocks_(std::move(blocks)), encoding_(encoding), units_(units) {}
+
+  std::size_t Units() const override { return units_; }
+  bool AppendNext(std::u16string& text) override {
+    const std::string_view bytes = blocks_.Next();
+    AppendDecoded(text, bytes, encoding_);
+    return !bytes.empty();
+  }
+
+ private:
+  FileBlocks blocks_;
+  Encoding encoding_;
+  std::size_t units_;
+};
+
+// The length in UTF-16 units of valid UTF-8, or nothing when the bytes are not valid UTF-8.
+std::optional<std::size_t> Utf8Units(std::string_view bytes) {
+  std::size_t units = 0;
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const std::size_t start = i;
+    while (i + 8 <= bytes.size() && IsAscii(bytes.data() + i)) i += 8;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
+    units += i - start;
+    const std::size_t other = i;
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80) ++i;
+    const std::string_view run = bytes.substr(other, i - other);
+    if (!IsValidUtf8(run)) return std::nullopt;
+    for (const char byte : run) {
+      const auto b = static_cast<unsigned char>(byte);
+      units += IsContinuation(b) ? 0 : b >= 0xF0 ? 2 : 1;
+    }
+  }
+  return units;
+}
+
+}  // namespace
+
+DocumentSource::DocumentSource(const fs::path& path, const DocumentConverter& convert) : path_(path) {
+  const DocumentKind kind = KindOf(path);
+  if (kind != DocumentKind::PlainText) {
+    text_ = std::make_shared<const std::u16string>(KeptText(path, kind, convert));
+    return;
+  }
+  std::error_code error;
+  size_ = fs::file_size(path, error);
+  written_ = fs::last_write_time(path, error);
+  // A byte-order mark decides; without one, valid UTF-8 is UTF-8 and anything else the narrow code page.
+  FileBlocks head(path, 0, Encoding::Utf8);
+  const std::string_view first = head.Next();
+  if (first.starts_with("\xFF\xFE")) {
+    encoding_ = Encoding::Utf16Le, markBytes_ = 2;
+  } else if (first.starts_with("\xFE\xFF")) {
+    encoding_ = Encoding::Utf16Be, markBytes_ = 2;
+  } else if (first.starts_with("\xEF\xBB\xBF")) {
+    markBytes_ = 3;
+  } else {
+    for (std::string_view block = first; !block.empty(); block = head.Next()) {
+      const std::optional<std::size_t> units = Utf8Units(block);
+      if (!units) {
+        encoding_ = Encoding::Narrow;
+        break;
+      }
+      units_ += *units;
+    }
+    if (encoding_ == Encoding::Utf8) return;
+  }
+  // The length of any other text is known once it is decoded.
+  units_ = 0;
+  FileBlocks blocks(path, markBytes_, encoding_);
+  std::u16string text;
+  for (std::string_view block = blocks.Next(); !block.empty(); block = blocks.Next()) {
+    text.clear();
+    AppendDecoded(text, block, encoding_);
+    units_ += text.size();
+  }
+}
+
+WordSplitter DocumentSource::Words(SplitProgress progress) const {
+  if (text_) return WordSplitter(*text_, std::move(progress));
+  std::error_code error;
+  if (fs::file_size(path_, error) != size_ || fs::last_write_time(path_, error) != written_) {
+    if (!fs::exists(path_, error)) throw Missing(path_);
+    throw StandinError(E_FAIL, u"The document " + Quoted(path_) + u" has changed since it was opened.");
+  }
+  return WordSplitter(std::make_unique<FileText>(FileBlocks(path_, markBytes_, encoding_), encoding_, units_),
+                      std::move(progress));
 }
 
 }  // namespace lexiglean::standin

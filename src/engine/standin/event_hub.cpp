@@ -73,6 +73,17 @@ void OperationReport::Progress(std::int64_t current, std::int64_t total) {
   events_.Progress(operation_, Clamped(current), Clamped(total));
 }
 
+void OperationReport::ProgressThrough(std::int64_t current, std::int64_t total) {
+  if (total <= 0) return;
+  for (std::int64_t percent = lastPercent_ + 1; percent <= 100; ++percent) {
+    // The first step at this percent or beyond: ceil(percent * total / 100), without overflow.
+    const std::int64_t step = std::max<std::int64_t>(1, total / 100 * percent + ((total % 100) * percent + 99) / 100);
+    if (step > current) return;
+    Progress(step, total);
+    percent = lastPercent_;
+  }
+}
+
 void OperationReport::Succeeded() {
   finished_ = true;
   events_.Finished(operation_, true);

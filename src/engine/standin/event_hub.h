@@ -48,6 +48,8 @@ class OperationReport {
   ~OperationReport();
 
   void Progress(std::int64_t current, std::int64_t total);
+  // The events of Progress(c, total) for every step c up to `current`, without a call for each.
+  void ProgressThrough(std::int64_t current, std::int64_t total);
   void Succeeded();
 
  private:

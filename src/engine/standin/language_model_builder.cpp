@@ -1,6 +1,8 @@
 #include "engine/standin/language_model_builder.h"
 
-#include "engine/standin/language_model.h"
+#include <utility>
+
+#include "engine/standin/document.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
 
@@ -14,9 +16,21 @@ constexpr char kLanguageModelFile[] = "language-model.tsv";
 void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& document) {
   ComCall(IID_ILanguageModelBuilder, [&] {
     if (document == nullptr) throw StandinError(E_POINTER, u"No document was given.");
-    auto own = std::dynamic_pointer_cast<StandinDocument>(document);
+    const auto* own = dynamic_cast<const StandinDocument*>(document.get());
     if (own == nullptr) throw StandinError(E_INVALIDARG, u"The document does not come from this recogniser.");
-    documents_.push_back(std::move(own));
+    const DocumentWords* words = own->Words();
+    std::optional<WordSplitter> reading;
+    try {
+      if (words != nullptr && words->total > 0) reading.emplace(words->source.Words());
+    } catch (const StandinError&) {
+      // gone or changed since it was opened: unusable like an unreadable one
+    }
+    if (reading) {
+      counts_.AddDocument(*reading);
+    } else {
+      ++unusable_;
+    }
+    ++added_;
   });
 }
 
@@ -26,33 +40,29 @@ bool StandinLanguageModelBuilder::Build(std::int32_t, std::int32_t) {
   return ComCall(IID_ILanguageModelBuilder, [&]() -> bool {
     OperationReport report(session_->events, kBuildingLanguageModel);
     const std::filesystem::path folder = session_->profile->UserFolder();
-    LanguageModelCounts counts;
-    std::int32_t skipped = 0;
-    for (std::size_t i = 0; i < documents_.size(); ++i) {
-      const StandinDocument& document = *documents_[i];
-      if (!document.Readable() || document.Words().empty()) {
-        ++skipped;
-      } else {
-        counts.AddDocument(document.Words());
-      }
-      report.Progress(static_cast<std::int64_t>(i + 1), static_cast<std::int64_t>(documents_.size()));
-    }
-    if (!counts.Counts().empty()) {
+    report.ProgressThrough(added_, added_);
+    if (!counts_.NoDocumentWords()) {
       const std::filesystem::path path = folder / kLanguageModelFile;
-      if (const std::optional<std::string> stored = ReadFileIfPresent(path)) {
-        const std::u16string problem = counts.AddStored(*stored);
-        if (!problem.empty()) {
-          throw StandinError(E_FAIL, u"The language model file \"" + PathText(path) + u"\" is damaged: " + problem +
-                                         u". It is left as it is; repair or remove it.");
+      try {
+        if (const std::optional<std::string> stored = ReadFileIfPresent(path)) {
+          const std::u16string problem = counts_.AddStored(*stored);
+          if (!problem.empty()) {
+            throw StandinError(E_FAIL, u"The language model file \"" + PathText(path) + u"\" is damaged: " + problem +
+                                           u". It is left as it is; repair or remove it.");
+          }
         }
+        EnsureFolder(folder);
+        session_->profile->Files().Replace(path, counts_.Format(), ProfileTemporaryPath(path));
+      } catch (...) {
+        counts_.ForgetStored();  // read again by the next build
+        throw;
       }
-      EnsureFolder(folder);
-      session_->profile->Files().Replace(path, counts.Format(), ProfileTemporaryPath(path));
     }
-    documents_.clear();
-    skipped_ = skipped;
+    counts_ = LanguageModelCounts();
+    skipped_ = std::exchange(unusable_, 0);
+    added_ = 0;
     report.Succeeded();
-    return skipped > 0;
+    return skipped_ > 0;
   });
 }
 

@@ -49,7 +49,7 @@ bool IsReadOnly(const fs::file_status& status) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
+std::optional<std::ifstream> OpenFileIfPresent(const fs::path& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (status.type() == fs::file_type::not_found) return std::nullopt;
@@ -59,12 +59,21 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
   if (fs::is_directory(status)) throw StandinError(E_FAIL, u"Cannot read " + Quoted(path) + u": it is a folder.");
   std::ifstream file(path, std::ios::binary);
   if (!file) throw StandinError(E_FAIL, u"Cannot open " + Quoted(path) + u" for reading.");
+  return file;
+}
+
+std::size_t ReadBlock(std::ifstream& file, const fs::path& path, char* block, std::size_t size) {
+  file.read(block, static_cast<std::streamsize>(size));
+  if (file.bad()) throw StandinError(E_FAIL, u"Cannot read " + Quoted(path) + u".");
+  return static_cast<std::size_t>(file.gcount());
+}
+
+std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
+  std::optional<std::ifstream> file = OpenFileIfPresent(path);
+  if (!file) return std::nullopt;
   std::string bytes;
   std::string block(std::size_t{1} << 16, '\0');
-  while (file.read(block.data(), static_cast<std::streamsize>(block.size())) || file.gcount() > 0) {
-    bytes.append(block, 0, static_cast<std::size_t>(file.gcount()));
-  }
-  if (file.bad()) throw StandinError(E_FAIL, u"Cannot read " + Quoted(path) + u".");
+  while (const std::size_t read = ReadBlock(*file, path, block.data(), block.size())) bytes.append(block, 0, read);
   return bytes;
 }
 

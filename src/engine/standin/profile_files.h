@@ -14,6 +14,11 @@ namespace lexiglean::standin {
 // The bytes of the file; nothing when there is no file at the path. Throws StandinError when a file
 // (or folder) is there but cannot be read.
 std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& path);
+// The same, opened for reading in blocks.
+std::optional<std::ifstream> OpenFileIfPresent(const std::filesystem::path& path);
+// Reads up to `size` bytes of the file at `path`; fewer only at its end. Throws StandinError naming it
+// when reading fails.
+std::size_t ReadBlock(std::ifstream& file, const std::filesystem::path& path, char* block, std::size_t size);
 
 // Replaces files: writes the bytes to a temporary file (which must lie in the target's folder), flushes
 // it and renames it over the target. Each step is a virtual call, so that a test can make any one of

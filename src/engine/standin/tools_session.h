@@ -2,19 +2,18 @@
 // What the objects handed out by one vocabulary-tools object share: the loaded user's profile, the
 // queue of words handed to its analyzers, its event connection point and the document converter.
 #include <memory>
-#include <vector>
 
 #include "engine/standin/document_reading.h"
 #include "engine/standin/event_hub.h"
 #include "engine/standin/standin_profile.h"
-#include "engine/standin/word_entry.h"
+#include "engine/standin/word_queue.h"
 
 namespace lexiglean::standin {
 
 struct ToolsSession {
   std::shared_ptr<StandinProfile> profile;
   DocumentConverter convertDocument;
-  std::vector<WordEntry> queuedWords;
+  WordQueue queuedWords;
   EventHub events;
   // Whether the unknown-word search compares letter case exactly; without it a word known in another
   // letter case counts as known.

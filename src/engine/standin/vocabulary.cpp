@@ -57,10 +57,36 @@ const std::unordered_set<std::u16string>& Vocabulary::BaseWords() {
   return *baseWords_;
 }
 
-void Vocabulary::CustomWordSet::Add(const WordEntry& entry) {
-  if (!pairs.insert(entry).second) return;
-  entries.push_back(entry);
-  writtenForms.insert(entry.written);
+namespace {
+
+std::uint64_t PairHash(const WordEntry& entry) { return TextHash(entry.spoken, TextHash(entry.written)); }
+
+}  // namespace
+
+bool Vocabulary::CustomWordSet::Contains(const WordEntry& entry) const {
+  return pairs.Find(PairHash(entry), [&](std::uint32_t i) { return entries[i] == entry; }) != PositionIndex::kNone;
+}
+
+bool Vocabulary::CustomWordSet::ContainsWritten(std::u16string_view written) const {
+  return writtenForms.Find(TextHash(written), [&](std::uint32_t i) { return entries[i].written == written; }) !=
+         PositionIndex::kNone;
+}
+
+bool Vocabulary::CustomWordSet::Add(WordEntry&& entry) {
+  if (Contains(entry)) return false;
+  if (entries.size() >= PositionIndex::kNone - 1) throw StandinError(E_OUTOFMEMORY, u"Too many custom words.");
+  const auto position = static_cast<std::uint32_t>(entries.size());
+  pairs.Insert(PairHash(entry), position);
+  if (!ContainsWritten(entry.written)) writtenForms.Insert(TextHash(entry.written), position);
+  entries.push_back(std::move(entry));
+  return true;
+}
+
+void Vocabulary::CustomWordSet::Truncate(std::size_t count) {
+  std::vector<WordEntry> kept = std::move(entries);
+  kept.resize(count);
+  *this = CustomWordSet();
+  for (WordEntry& entry : kept) Add(std::move(entry));
 }
 
 Vocabulary::CustomWordSet& Vocabulary::Custom() {
@@ -71,11 +97,12 @@ Vocabulary::CustomWordSet& Vocabulary::Custom() {
       if (const std::optional<std::string> bytes = ReadFileIfPresent(path)) {
         // The stand-in writes this file as a versioned UTF-8 word list; anything else is not its own.
         if (!IsValidUtf8(*bytes)) throw DamagedCustomWords(path, u"it is not UTF-8");
-        const WordListFile file = ReadWordListFile(*bytes);
+        WordListFile file = ReadWordListFile(*bytes);
         if (!file.versioned && !bytes->empty()) {
           throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
         }
-        for (const WordEntry& entry : file.entries) set.Add(entry);
+        set.entries.reserve(file.entries.size());
+        for (WordEntry& entry : file.entries) set.Add(std::move(entry));
       }
     }
     customWords_ = std::move(set);
@@ -84,7 +111,7 @@ Vocabulary::CustomWordSet& Vocabulary::Custom() {
 }
 
 bool Vocabulary::Contains(const std::u16string& written) {
-  return BaseWords().contains(written) || Custom().writtenForms.contains(written);
+  return BaseWords().contains(written) || Custom().ContainsWritten(written);
 }
 
 bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
@@ -93,7 +120,7 @@ bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
   if (!lowerCaseWords_) {
     std::unordered_set<std::u16string> lower;
     for (const std::u16string& word : BaseWords()) lower.insert(LowerCase(word));
-    for (const std::u16string& word : Custom().writtenForms) lower.insert(LowerCase(word));
+    for (const WordEntry& entry : Custom().entries) lower.insert(LowerCase(entry.written));
     lowerCaseWords_ = std::move(lower);
   }
   return lowerCaseWords_->contains(LowerCase(written));
@@ -103,21 +130,24 @@ const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entrie
 
 std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& candidates) {
   if (userFolder_.empty()) throw StandinError(E_FAIL, u"No user is loaded: there is no vocabulary to add words to.");
-  CustomWordSet updated = Custom();
+  CustomWordSet& custom = Custom();
+  const std::size_t stored = custom.entries.size();
   std::vector<WordEntry> added;
   for (const WordEntry& entry : candidates) {
-    if (entry.written.empty() || VersionedWordListProblem(entry) || updated.pairs.contains(entry)) continue;
-    if (entry.spoken.empty() && (BaseWords().contains(entry.written) || updated.writtenForms.contains(entry.written))) {
-      continue;
-    }
-    updated.Add(entry);
+    if (entry.written.empty() || VersionedWordListProblem(entry) || custom.Contains(entry)) continue;
+    if (entry.spoken.empty() && (BaseWords().contains(entry.written) || custom.ContainsWritten(entry.written))) continue;
     added.push_back(entry);
+    custom.Add(WordEntry(entry));
   }
   if (added.empty()) return added;
-  EnsureFolder(userFolder_);
-  const fs::path path = CustomWordsPath();
-  files_.Replace(path, FormatVersionedWordList(updated.entries), ProfileTemporaryPath(path));
-  customWords_ = std::move(updated);
+  try {
+    EnsureFolder(userFolder_);
+    const fs::path path = CustomWordsPath();
+    files_.Replace(path, FormatVersionedWordList(custom.entries), ProfileTemporaryPath(path));
+  } catch (...) {
+    custom.Truncate(stored);  // as before the call, here as on disk
+    throw;
+  }
   lowerCaseWords_.reset();
   return added;
 }

@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/standin/position_index.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/word_entry.h"
 
@@ -35,11 +36,17 @@ class Vocabulary {
   std::filesystem::path CustomWordsPath() const;
 
  private:
+  // The custom words, each stored once: the indexes hold positions in `entries`.
   struct CustomWordSet {
     std::vector<WordEntry> entries;
-    std::unordered_set<WordEntry, WordEntryHash> pairs;
-    std::unordered_set<std::u16string> writtenForms;
-    void Add(const WordEntry& entry);
+    PositionIndex pairs;
+    PositionIndex writtenForms;  // the first entry of each written form
+    bool Contains(const WordEntry& entry) const;
+    bool ContainsWritten(std::u16string_view written) const;
+    // Adds the entry unless the exact pair is there; true when added.
+    bool Add(WordEntry&& entry);
+    // Back to the first `count` entries.
+    void Truncate(std::size_t count);
   };
 
   const std::unordered_set<std::u16string>& BaseWords();

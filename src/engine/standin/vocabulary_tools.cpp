@@ -9,7 +9,7 @@ namespace lexiglean::standin {
 
 void StandinVocabularyTools::Initialize(const std::u16string&, const std::u16string&) {}
 
-void StandinVocabularyTools::Uninitialize() { session_->queuedWords.clear(); }
+void StandinVocabularyTools::Uninitialize() { session_->queuedWords.Clear(); }
 
 void StandinVocabularyTools::put_CapSensitive(bool value) { session_->capSensitive = value; }
 

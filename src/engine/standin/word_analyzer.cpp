@@ -11,8 +11,15 @@ namespace lexiglean::standin {
 
 void StandinWordAnalyzer::AddWords(const std::shared_ptr<IWordCollection>& words) {
   ComCall(IID_IWordAnalyzer, [&] {
-    const std::vector<WordEntry>& entries = OwnCollection(words).Entries();
-    session_->queuedWords.insert(session_->queuedWords.end(), entries.begin(), entries.end());
+    StandinWordCollection& collection = OwnCollection(words);
+    WordQueue& queue = session_->queuedWords;
+    if (const DocumentWords* document = collection.Document()) {
+      for (std::uint32_t n = 0; n < document->distinct.Size(); ++n) {
+        queue.Add(document->distinct.Word(n), {}, document->distinct.Count(n));
+      }
+    } else {
+      for (const WordEntry& entry : collection.Entries()) queue.Add(entry.written, entry.spoken, 1);
+    }
   });
 }
 
@@ -20,17 +27,14 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::get_UnknownWords() {
   return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
     OperationReport report(session_->events, kSearchingUnknownWords);
     Vocabulary& vocabulary = session_->profile->Words();
-    const std::vector<WordEntry>& queued = session_->queuedWords;
+    const WordQueue& queue = session_->queuedWords;
     auto unknown = std::make_shared<StandinWordCollection>(session_->profile);
-    std::unordered_set<WordEntry, WordEntryHash> seen;
-    for (std::size_t i = 0; i < queued.size(); ++i) {
-      const WordEntry& entry = queued[i];
-      if (!entry.written.empty() && !vocabulary.Contains(entry.written, session_->capSensitive) && seen.insert(entry).second) {
-        unknown->Append(entry);
-      }
-      report.Progress(static_cast<std::int64_t>(i + 1), static_cast<std::int64_t>(queued.size()));
+    std::int64_t done = 0;
+    for (const auto& [entry, occurrences] : queue.Entries()) {
+      if (!entry.written.empty() && !vocabulary.Contains(entry.written, session_->capSensitive)) unknown->Append(entry);
+      report.ProgressThrough(done += occurrences, queue.Occurrences());
     }
-    session_->queuedWords.clear();
+    session_->queuedWords.Clear();
     report.Succeeded();
     return unknown;
   });
@@ -52,14 +56,14 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::CreateWordCollection() {
 std::shared_ptr<IWordCollection> StandinWordAnalyzer::CombineCollections(const std::shared_ptr<IWordCollection>& a,
                                                                          const std::shared_ptr<IWordCollection>& b) {
   return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
-    const StandinWordCollection& first = OwnCollection(a);
-    const StandinWordCollection& second = OwnCollection(b);
+    StandinWordCollection& first = OwnCollection(a);
+    StandinWordCollection& second = OwnCollection(b);
     auto combined = std::make_shared<StandinWordCollection>(session_->profile);
     // The pairs met so far, by reference to the entries of both collections.
     std::pmr::monotonic_buffer_resource nodes;
     std::pmr::unordered_set<std::reference_wrapper<const WordEntry>, WordEntryHash, std::equal_to<WordEntry>> seen(&nodes);
     seen.reserve(first.Entries().size() + second.Entries().size());
-    for (const StandinWordCollection* source : {&first, &second}) {
+    for (StandinWordCollection* source : {&first, &second}) {
       for (const WordEntry& entry : source->Entries()) {
         if (seen.insert(entry).second) combined->Append(entry);
       }

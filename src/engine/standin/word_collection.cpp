@@ -22,22 +22,70 @@ StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> pro
   for (WordEntry& entry : entries) Append(std::move(entry));
 }
 
+namespace {
+
+constexpr auto kMostEntries = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
+
+StandinError TooManyEntries() {
+  return StandinError(E_OUTOFMEMORY, u"A word collection holds at most 2147483647 entries.");
+}
+
+StandinError DocumentChanged() {
+  return StandinError(E_FAIL, u"The document's words have changed since it was opened.");
+}
+
+}  // namespace
+
+StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile,
+                                             std::shared_ptr<const DocumentWords> document)
+    : profile_(std::move(profile)), document_(std::move(document)) {
+  if (document_->total > kMostEntries) throw TooManyEntries();
+}
+
 void StandinWordCollection::Append(WordEntry entry) {
-  if (entries_.size() >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-    throw StandinError(E_OUTOFMEMORY, u"A word collection holds at most 2147483647 entries.");
-  }
+  if (Entries().size() >= kMostEntries) throw TooManyEntries();
   entries_.push_back(std::move(entry));
 }
 
-std::int32_t StandinWordCollection::get_Count() { return static_cast<std::int32_t>(entries_.size()); }
+const std::vector<WordEntry>& StandinWordCollection::Entries() {
+  if (document_) {
+    std::vector<WordEntry> entries;
+    entries.reserve(document_->total);
+    WordSplitter words = document_->source.Words();
+    while (const auto word = words.Next()) entries.push_back({std::u16string(*word), {}});
+    if (entries.size() != document_->total) throw DocumentChanged();
+    entries_ = std::move(entries);
+    document_.reset();
+    reading_.reset();
+  }
+  return entries_;
+}
+
+std::u16string_view StandinWordCollection::DocumentWordAt(std::size_t index) {
+  if (!reading_ || !current_ || index < currentIndex_) {
+    reading_.emplace(document_->source.Words());
+    current_ = reading_->Next();
+    currentIndex_ = 0;
+  }
+  for (; current_ && currentIndex_ < index; ++currentIndex_) current_ = reading_->Next();
+  if (!current_) throw DocumentChanged();
+  return *current_;
+}
+
+std::int32_t StandinWordCollection::get_Count() {
+  return static_cast<std::int32_t>(document_ ? document_->total : entries_.size());
+}
 
 std::shared_ptr<IWordItem> StandinWordCollection::get_Item(std::int32_t index) {
   return ComCall(IID_IWordCollection, [&]() -> std::shared_ptr<IWordItem> {
-    if (index < 0 || static_cast<std::size_t>(index) >= entries_.size()) {
+    const std::int32_t count = get_Count();
+    if (index < 0 || index >= count) {
       throw StandinError(E_INVALIDARG, u"There is no entry " + DecimalText(index) + u" in a collection of " +
-                                           DecimalText(static_cast<std::int64_t>(entries_.size())) + u" entries.");
+                                           DecimalText(count) + u" entries.");
     }
-    return std::make_shared<StandinWordItem>(entries_[static_cast<std::size_t>(index)], profile_);
+    const auto at = static_cast<std::size_t>(index);
+    if (document_) return std::make_shared<StandinWordItem>(WordEntry{std::u16string(DocumentWordAt(at)), {}}, profile_);
+    return std::make_shared<StandinWordItem>(entries_[at], profile_);
   });
 }
 
@@ -50,6 +98,7 @@ std::shared_ptr<IWordItem> StandinWordCollection::Add(const std::u16string& writ
 
 std::int32_t StandinWordCollection::Find(const std::u16string& written, const std::u16string& spoken) {
   return ComCall(IID_IWordCollection, [&]() -> std::int32_t {
+    Entries();
     for (; indexed_ < entries_.size(); ++indexed_) {
       firstPosition_.try_emplace(entries_[indexed_], static_cast<std::int32_t>(indexed_ + 1));
     }
@@ -61,7 +110,7 @@ std::int32_t StandinWordCollection::Find(const std::u16string& written, const st
 void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t) {
   ComCall(IID_IWordCollection, [&] {
     if (path.empty()) throw StandinError(E_INVALIDARG, u"No file name was given to save the words to.");
-    for (const WordEntry& entry : entries_) {
+    for (const WordEntry& entry : Entries()) {
       if (const auto problem = VersionedWordListProblem(entry)) {
         throw StandinError(E_INVALIDARG, u"The entry \"" + entry.written + u"\" (spoken form \"" + entry.spoken +
                                              u"\") cannot be saved to a word-list file: " + *problem + u".");
@@ -72,9 +121,9 @@ void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t)
   });
 }
 
-const StandinWordCollection& OwnCollection(const std::shared_ptr<IWordCollection>& collection) {
+StandinWordCollection& OwnCollection(const std::shared_ptr<IWordCollection>& collection) {
   if (collection == nullptr) throw StandinError(E_POINTER, u"No word collection was given.");
-  const auto* own = dynamic_cast<const StandinWordCollection*>(collection.get());
+  auto* own = dynamic_cast<StandinWordCollection*>(collection.get());
   if (own == nullptr) throw StandinError(E_INVALIDARG, u"The word collection does not come from this recogniser.");
   return *own;
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The stand-in's word collections and their items. A collection keeps its entries in the order
 // added, repeats included; an item tells whether its written form is in the loaded user's vocabulary.
+// A document's word collection reads its items from the document as they are asked for, and keeps
+// them only once something changes it or needs them all at once.
 #include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "engine/recogniser.h"
+#include "engine/standin/document.h"
 #include "engine/standin/standin_profile.h"
 #include "engine/standin/word_entry.h"
 
@@ -33,6 +36,8 @@ class StandinWordItem : public IWordItem {
 class StandinWordCollection : public IWordCollection {
  public:
   explicit StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries = {});
+  // The words of a document, in document order, each with an empty spoken form.
+  StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::shared_ptr<const DocumentWords> document);
 
   std::int32_t get_Count() override;
   std::shared_ptr<IWordItem> get_Item(std::int32_t index) override;
@@ -42,12 +47,22 @@ class StandinWordCollection : public IWordCollection {
   // Writes the versioned word-list file (the format argument is not used).
   void SaveToFile(const std::u16string& path, std::int32_t format) override;
 
-  const std::vector<WordEntry>& Entries() const { return entries_; }
+  // Every entry (a document's words are read then).
+  const std::vector<WordEntry>& Entries();
+  // The document whose words these are, while they have not been read into entries; else none.
+  const DocumentWords* Document() const { return document_.get(); }
   void Append(WordEntry entry);
 
  private:
+  std::u16string_view DocumentWordAt(std::size_t index);
+
   std::shared_ptr<StandinProfile> profile_;
   std::vector<WordEntry> entries_;
+  std::shared_ptr<const DocumentWords> document_;
+  // The document's words read so far by get_Item, and how many came before the current one.
+  std::optional<WordSplitter> reading_;
+  std::optional<std::u16string_view> current_;
+  std::size_t currentIndex_ = 0;
   // Find's index, brought up to date when Find is called: the first position of each pair among the
   // first `indexed_` entries.
   std::unordered_map<WordEntry, std::int32_t, WordEntryHash> firstPosition_;
@@ -56,6 +71,6 @@ class StandinWordCollection : public IWordCollection {
 
 // The entries of a collection handed to the stand-in: throws StandinError E_POINTER for none and
 // E_INVALIDARG for a collection that is not the stand-in's own.
-const StandinWordCollection& OwnCollection(const std::shared_ptr<IWordCollection>& collection);
+StandinWordCollection& OwnCollection(const std::shared_ptr<IWordCollection>& collection);
 
 }  // namespace lexiglean::standin

@@ -28,13 +28,36 @@ constexpr auto kLetterRanges = std::to_array<CodePointRange>({
     {0xFF41, 0xFF5A}, {0x20000, 0x2FA1F},
 });
 
+constexpr std::size_t kProgressStep = 4096;
+// Deciding where a word ends looks at most this many code units ahead: a joiner, then a letter that
+// may be a surrogate pair.
+constexpr std::size_t kLookAhead = 3;
+
 bool IsJoiner(char32_t c) {
   return c == U'\'' || c == U'\u2019' || c == U'-' || c == U'\u2010' || c == U'\u2011';
 }
 
+constexpr auto kAsciiLetters = [] {
+  std::array<bool, 128> letters{};
+  for (std::size_t c = 'A'; c <= 'Z'; ++c) letters[c] = letters[c + 32] = true;
+  return letters;
+}();
+
+// The code point at i (advancing i past it) and whether it is a letter.
+bool LetterAt(std::u16string_view text, std::size_t& i, char32_t& c) {
+  const char16_t unit = text[i];
+  if (unit < 0x80) {
+    ++i;
+    c = unit;
+    return kAsciiLetters[unit];
+  }
+  c = NextCodePoint(text, i);
+  return IsWordLetter(c);
+}
+
 bool LetterAt(std::u16string_view text, std::size_t i) {
-  if (i >= text.size()) return false;
-  return IsWordLetter(NextCodePoint(text, i));
+  char32_t c = 0;
+  return i < text.size() && LetterAt(text, i, c);
 }
 
 }  // namespace
@@ -45,32 +68,84 @@ bool IsWordLetter(char32_t codePoint) {
   return range != kLetterRanges.begin() && codePoint <= std::prev(range)->last;
 }
 
-std::vector<std::u16string> SplitIntoWords(std::u16string_view text, const SplitProgress& progress) {
-  constexpr std::size_t kProgressStep = 4096;
-  std::vector<std::u16string> words;
-  std::size_t i = 0;
-  std::size_t nextReport = kProgressStep;
-  while (i < text.size()) {
-    if (progress && i >= nextReport) {
-      progress(i, text.size());
-      nextReport = i + kProgressStep;
+WordSplitter::WordSplitter(std::u16string_view text, SplitProgress progress)
+    : text_(text), total_(text.size()), last_(true), progress_(std::move(progress)), nextReport_(kProgressStep) {}
+
+WordSplitter::WordSplitter(std::unique_ptr<TextBlocks> blocks, SplitProgress progress)
+    : blocks_(std::move(blocks)), total_(blocks_->Units()), last_(false), progress_(std::move(progress)),
+      nextReport_(kProgressStep) {}
+
+bool WordSplitter::Refill() {
+  if (last_) return false;
+  buffer_.erase(0, at_);
+  base_ += at_;
+  at_ = 0;
+  last_ = !blocks_->AppendNext(buffer_);
+  text_ = buffer_;
+  return true;
+}
+
+std::optional<std::u16string_view> WordSplitter::Scan() {
+  // Near the end of what is at hand a word may go on in the next block: it waits for that block.
+  const std::size_t safe = last_ ? text_.size() : text_.size() > kLookAhead ? text_.size() - kLookAhead : 0;
+  while (at_ < safe) {
+    if (progress_ && base_ + at_ >= nextReport_) {
+      progress_(base_ + at_, total_);
+      nextReport_ = base_ + at_ + kProgressStep;
     }
-    const std::size_t start = i;
-    if (!IsWordLetter(NextCodePoint(text, i))) continue;
-    std::size_t end = i;
-    while (end < text.size()) {
+    const std::size_t start = at_;
+    char32_t c = 0;
+    if (!LetterAt(text_, at_, c)) continue;
+    std::size_t end = at_;
+    while (end < safe) {
       std::size_t next = end;
-      const char32_t c = NextCodePoint(text, next);
-      if (IsWordLetter(c) || (IsJoiner(c) && LetterAt(text, next))) {
+      if (LetterAt(text_, next, c) || (IsJoiner(c) && LetterAt(text_, next))) {
         end = next;
       } else {
         break;
       }
     }
-    words.emplace_back(text.substr(start, end - start));
-    i = end;
+    if (end >= safe && !last_) {
+      at_ = start;
+      return std::nullopt;
+    }
+    at_ = end;
+    return text_.substr(start, end - start);
   }
-  if (progress) progress(text.size(), text.size());
+  return std::nullopt;
+}
+
+void WordSplitter::ReportEnd() {
+  if (progress_ && !reportedEnd_) {
+    reportedEnd_ = true;
+    progress_(total_, total_);
+  }
+}
+
+std::optional<std::u16string_view> WordSplitter::Next() {
+  do {
+    if (const auto word = Scan()) return word;
+  } while (Refill());
+  ReportEnd();
+  return std::nullopt;
+}
+
+void WordSplitter::NextWords(std::vector<std::u16string_view>& words, std::size_t most) {
+  words.clear();
+  while (words.size() < most) {
+    if (const auto word = Scan()) {
+      words.push_back(*word);
+    } else if (!words.empty() || !Refill()) {
+      break;
+    }
+  }
+  if (words.empty()) ReportEnd();
+}
+
+std::vector<std::u16string> SplitIntoWords(std::u16string_view text, const SplitProgress& progress) {
+  std::vector<std::u16string> words;
+  WordSplitter splitter(text, progress);
+  while (const auto word = splitter.Next()) words.emplace_back(*word);
   return words;
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+// The distinct words of a text with how often each came, in the order first met: each word is
+// stored once, whatever its number of occurrences. The words' characters lie one after another in one
+// block and the table's slots say where. Words are best counted many at a time: the places each one
+// needs are then fetched from memory together instead of one after the other.
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexiglean::standin {
+
+class WordCounts {
+ public:
+  // Counts one more of each word; `numbers` receives their numbers (their places in first-met order).
+  void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
+
+  std::size_t Size() const { return counts_.size(); }
+  std::u16string_view Word(std::uint32_t number) const {
+    return std::u16string_view(characters_).substr(starts_[number], starts_[number + 1] - starts_[number]);
+  }
+  std::int64_t Count(std::uint32_t number) const { return counts_[number]; }
+
+ private:
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+  // Where a word is: its number, the low half of its hash (which places it) and its characters.
+  struct Slot {
+    std::uint32_t number = kEmpty;
+    std::uint32_t tag = 0;
+    std::uint32_t start = 0;
+    std::uint32_t length = 0;
+  };
+  std::uint32_t Add(std::u16string_view word, std::uint32_t tag);
+  void Grow();
+
+  std::u16string characters_;
+  std::vector<std::uint32_t> starts_{0};  // where each word begins, and where the next one would
+  std::vector<std::int64_t> counts_;
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> tags_;  // of the words being added together
+};
+
+}  // namespace lexiglean::standin
