@@ -21,7 +21,9 @@ std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   return text;
 }
 
-std::u16string DecodeByLine(std::string_view bytes) {
+}  // namespace
+
+std::u16string DecodeUtf8OrNarrowByLine(std::string_view bytes) {
   if (IsValidUtf8(bytes)) return Utf8ToUtf16(bytes);
   std::u16string text;
   text.reserve(bytes.size());
@@ -33,8 +35,6 @@ std::u16string DecodeByLine(std::string_view bytes) {
   }
   return text;
 }
-
-}  // namespace
 
 TextEncodingChoice DecideTextEncoding(std::string_view firstBytes) {
   if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
@@ -63,7 +63,7 @@ std::u16string DecodeTextBytes(std::string_view bytes) {
     case TextEncoding::Utf16BigEndian: return DecodeUtf16(bytes, true);
     case TextEncoding::Utf8OrNarrowByLine: break;
   }
-  return DecodeByLine(bytes);
+  return DecodeUtf8OrNarrowByLine(bytes);
 }
 
 std::u16string DecodeUtf8OrNarrow(std::string_view bytes) {

@@ -6,7 +6,6 @@
 #include "engine/standin/markup_stripping.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
-#include "platform/narrow_code_page.h"
 #include "platform/text.h"
 #include "platform/text_decoding.h"
 
@@ -75,21 +74,20 @@ bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // Where a block of bytes may be cut so that decoding the parts one after the other gives the text of
 // decoding them together: before a UTF-8 sequence that the block does not hold whole, after the last
-// byte that no narrow (double-byte) code page uses inside a character, at an even length of UTF-16.
+// line end where lines are decoded one by one (a line longer than a block is cut as UTF-8), at an even
+// length of UTF-16.
 std::size_t Cut(std::string_view bytes, Encoding encoding) {
   const std::size_t n = bytes.size();
   switch (encoding) {
+    case Encoding::Utf8OrNarrowByLine:
+      if (const std::size_t end = bytes.find_last_of("\r\n"); end != std::string_view::npos) return end + 1;
+      [[fallthrough]];
     case Encoding::Utf8:
       for (std::size_t back = 1; back <= 4 && back <= n; ++back) {
         const auto byte = static_cast<unsigned char>(bytes[n - back]);
         if (IsContinuation(byte)) continue;
         const std::size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : byte < 0xF8 ? 4 : 1;
         return length > back ? n - back : n;
-      }
-      return n;
-    case Encoding::Narrow:
-      for (std::size_t i = n; i > 0; --i) {
-        if (static_cast<unsigned char>(bytes[i - 1]) < 0x40) return i;
       }
       return n;
     case Encoding::Utf16Le:
@@ -123,7 +121,7 @@ void AppendUtf8(std::u16string& text, std::string_view bytes) {
 void AppendDecoded(std::u16string& text, std::string_view bytes, Encoding encoding) {
   switch (encoding) {
     case Encoding::Utf8: return AppendUtf8(text, bytes);
-    case Encoding::Narrow: text += NarrowToUtf16(bytes); return;
+    case Encoding::Utf8OrNarrowByLine: text += DecodeUtf8OrNarrowByLine(bytes); return;
     case Encoding::Utf16Le:
     case Encoding::Utf16Be: {
       const bool big = encoding == Encoding::Utf16Be;
@@ -216,25 +214,26 @@ DocumentSource::DocumentSource(const fs::path& path, const DocumentConverter& co
   std::error_code error;
   size_ = fs::file_size(path, error);
   written_ = fs::last_write_time(path, error);
-  // A byte-order mark decides; without one, valid UTF-8 is UTF-8 and anything else the narrow code page.
+  // The platform's rule decides from the first block; text that is UTF-8 throughout is counted without
+  // decoding it, any other by decoding it.
   FileBlocks head(path, 0, Encoding::Utf8);
   const std::string_view first = head.Next();
-  if (first.starts_with("\xFF\xFE")) {
-    encoding_ = Encoding::Utf16Le, markBytes_ = 2;
-  } else if (first.starts_with("\xFE\xFF")) {
-    encoding_ = Encoding::Utf16Be, markBytes_ = 2;
-  } else if (first.starts_with("\xEF\xBB\xBF")) {
-    markBytes_ = 3;
-  } else {
-    for (std::string_view block = first; !block.empty(); block = head.Next()) {
-      const std::optional<std::size_t> units = Utf8Units(block);
-      if (!units) {
-        encoding_ = Encoding::Narrow;
-        break;
+  const TextEncodingChoice choice = DecideTextEncoding(first);
+  markBytes_ = choice.byteOrderMarkLength;
+  switch (choice.encoding) {
+    case TextEncoding::Utf16LittleEndian: encoding_ = Encoding::Utf16Le; break;
+    case TextEncoding::Utf16BigEndian: encoding_ = Encoding::Utf16Be; break;
+    case TextEncoding::Utf8: break;
+    case TextEncoding::Utf8OrNarrowByLine:
+      for (std::string_view block = first; !block.empty(); block = head.Next()) {
+        const std::optional<std::size_t> units = Utf8Units(block);
+        if (!units) {
+          encoding_ = Encoding::Utf8OrNarrowByLine;
+          break;
+        }
+        units_ += *units;
       }
-      units_ += *units;
-    }
-    if (encoding_ == Encoding::Utf8) return;
+      if (encoding_ == Encoding::Utf8) return;
   }
   // The length of any other text is known once it is decoded.
   units_ = 0;

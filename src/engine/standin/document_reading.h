@@ -29,7 +29,7 @@ class DocumentSource {
   // splitting of the document's text into words.
   WordSplitter Words(SplitProgress progress = {}) const;
 
-  enum class Encoding { Utf8, Utf16Le, Utf16Be, Narrow };
+  enum class Encoding { Utf8, Utf16Le, Utf16Be, Utf8OrNarrowByLine };
 
  private:
   std::filesystem::path path_;
