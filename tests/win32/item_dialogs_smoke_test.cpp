@@ -1,4 +1,4 @@
-// "Add &Item" and "&Edit Item" through the real window of lexiglean-standin.exe under Wine, driven from
+// "Add &Item" and "&Edit Item" through the real window of lexiglean.exe under Wine, driven from
 // outside as a user would: the dialogs open below the main window, take typed text, answer Enter and
 // Esc, refuse a bad spoken form with the focus on that field, and store the item into the list.
 //

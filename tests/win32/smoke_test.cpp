@@ -1,6 +1,6 @@
-// The real program under Wine, driven from outside as a user would: lexiglean-standin.exe opens its
-// main window with the layout, states, list columns and status text it must have, reacts to its
-// buttons, ends on "E&xit" and on the close box, and refuses to run twice.
+// The real program under Wine, driven from outside as a user would: lexiglean.exe over the stand-in
+// servers opens its main window with the layout, states, list columns and status text it must have,
+// reacts to its buttons, ends on "E&xit" and on the close box, and refuses to run twice.
 //
 // LEXIGLEAN_PROGRAM_EXE names the program (a Unix or a Windows path). run-smoke-test.sh photographs
 // the main window as main.png.
@@ -228,7 +228,7 @@ TEST_F(SmokeTest, MainWindowOpensAsLaidOutReactsToItsButtonsAndEndsOnExit) {
   EXPECT_EQ(bar.bottom, client.bottom);
   EXPECT_EQ(bar.right - bar.left, client.right);
   EXPECT_EQ(SendMessageW(statusBar, SB_GETPARTS, 0, 0), 1);
-  EXPECT_EQ(StatusText(process, statusBar), L"Word version unknown");
+  EXPECT_EQ(StatusText(process, statusBar), L"Word 2016 detected");
 
   Click(item(IDC_CHECK_UNCHECK_ALL));
   EXPECT_EQ(StatusText(process, statusBar), L"  0 Items, 0 Checked");

@@ -1,4 +1,4 @@
-// "&From TXT File" through the real window of lexiglean-standin.exe under Wine: a word-list file chosen
+// "&From TXT File" through the real window of lexiglean.exe under Wine: a word-list file chosen
 // in the common open dialog becomes the word list, and the next import's dialog offers that file again.
 //
 // LEXIGLEAN_PROGRAM_EXE names the program; LEXIGLEAN_STANDIN_HOME, set by run-smoke-test.sh, gives it a

@@ -1,9 +1,11 @@
-// Entry of the Windows programs: one copy at a time, COM for the user-interface thread, the main
-// window run modally, and everything taken down again. The exit code is 0 on every path.
+// Entry of lexiglean.exe: one copy at a time, COM for the user-interface thread, the recogniser over
+// COM and the word processor over OLE automation, the main window run modally, and everything taken
+// down again. The exit code is 0 on every path.
 #include "app/main_dialog.h"
+#include "documents/word/ole_word_processor.h"
+#include "engine/dragon/dragon_recogniser.h"
 #include "platform/single_instance.h"
 
-#include "ui/win32/service_set.h"
 #include "ui/win32/win32_window.h"
 
 #include <objbase.h>
@@ -36,9 +38,10 @@ int RunProgram(HINSTANCE instance) {
   }
   // Destroyed in reverse order: window logic, window, back-ends (releasing their COM objects while
   // COM is still up), then COM, then the guard.
-  const std::unique_ptr<ServiceSet> services = MakeServiceSet();
+  dragon::DragonRecogniser recogniser;
+  OleWordProcessor wordProcessor;
   Win32Window window(instance);
-  MainDialog dialog(window, services->Services());
+  MainDialog dialog(window, {&recogniser, &wordProcessor});
   window.Run(dialog, GetActiveWindow());
   return 0;
 }
