@@ -8,7 +8,7 @@
 #
 #   tools/wine-standins.sh [--local-recogniser | --without-recogniser] PREFIX_DIR
 #
-# Needs the windows and linux presets built (LEXIGLEAN_WINDOWS_BUILD and LEXIGLEAN_LINUX_BUILD name
+# Ends whatever still runs in the prefix. Needs the windows and linux presets built (LEXIGLEAN_WINDOWS_BUILD and LEXIGLEAN_LINUX_BUILD name
 # other build folders). Exit status 0 when done, 1 when a build or Wine is missing, 2 for bad usage.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,6 +43,9 @@ if [ ! -x "$WINE" ]; then
   exit 1
 fi
 "$root/tests/win32/wine-prefix.sh" ensure
+# Programs still running in the prefix (a server of an earlier run among them) end first: COM would
+# otherwise hand new clients the class objects of a server that is going away.
+"$WINESERVER" -k 2>/dev/null || true
 
 windows_path() { printf 'Z:%s' "$(readlink -f "$1")" | tr / '\\'; }
 quietly() { "$@" </dev/null >/dev/null 2>&1; }

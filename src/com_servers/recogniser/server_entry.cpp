@@ -95,7 +95,7 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
 
 namespace {
 
-// Serves both classes until the last object and lock are gone.
+// Serves both classes until the last object and lock have been gone for a while (kServerLingerMs).
 int Serve() {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
   server::EndThreadWhenIdle(GetCurrentThreadId());
@@ -111,7 +111,16 @@ int Serve() {
   const bool serving = cookies.size() == 2;
   if (serving) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+      if (message.hwnd == nullptr && message.message == server::kServerIdleMessage) {
+        SetTimer(nullptr, 0, server::kServerLingerMs, nullptr);
+      } else if (message.hwnd == nullptr && message.message == WM_TIMER) {
+        KillTimer(nullptr, message.wParam);
+        if (server::ServerIdle()) break;
+      } else {
+        DispatchMessageW(&message);
+      }
+    }
   }
   for (const DWORD cookie : cookies) CoRevokeClassObject(cookie);
   CoUninitialize();

@@ -16,7 +16,7 @@ void LockServer() { ++holds; }
 
 void UnlockServer() {
   if (--holds == 0) {
-    if (const DWORD thread = threadToEnd.load(); thread != 0) PostThreadMessageW(thread, WM_QUIT, 0, 0);
+    if (const DWORD thread = threadToEnd.load(); thread != 0) PostThreadMessageW(thread, kServerIdleMessage, 0, 0);
   }
 }
 

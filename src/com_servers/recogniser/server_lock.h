@@ -18,7 +18,11 @@ void LockServer();
 void UnlockServer();
 bool ServerIdle();
 
-// The local server: when the last hold goes, the thread is sent WM_QUIT.
+// The local server: when the last hold goes, the thread is sent kServerIdleMessage. It ends only when it
+// is still idle a while later: a client that lets go of one object and creates the next at once (the
+// engine control, then the vocabulary tools) would otherwise reach a server that is ending.
+inline constexpr UINT kServerIdleMessage = WM_APP + 1;
+inline constexpr UINT kServerLingerMs = 3000;
 void EndThreadWhenIdle(DWORD threadId);
 
 }  // namespace lexiglean::comserver
