@@ -8,8 +8,9 @@
 #
 #   tools/wine-standins.sh [--local-recogniser | --without-recogniser] PREFIX_DIR
 #
-# Ends whatever still runs in the prefix. Needs the windows and linux presets built (LEXIGLEAN_WINDOWS_BUILD and LEXIGLEAN_LINUX_BUILD name
-# other build folders). Exit status 0 when done, 1 when a build or Wine is missing, 2 for bad usage.
+# Ends whatever still runs in the prefix. Needs the windows and linux presets built
+# (LEXIGLEAN_WINDOWS_BUILD and LEXIGLEAN_LINUX_BUILD name other build folders). Exit status 0 when done,
+# 1 when a build or Wine is missing, 2 for bad usage.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 usage="usage: $0 [--local-recogniser | --without-recogniser] PREFIX_DIR"
@@ -57,6 +58,7 @@ case $recogniser in
   in-process) quietly "$WINE" regsvr32 /s "$(windows_path "$windows_build/lexiglean-recogniser.dll")" ;;
   local) quietly "$WINE" "$windows_build/lexiglean-recogniser.exe" /RegServer ;;
 esac
-quietly "$WINE" reg add 'HKCU\Software\Lexiglean\StandinConverter' /ve /d "$(readlink -f "$linux_build/lexiglean-convert")" /f
+converter=$(readlink -f "$linux_build/lexiglean-convert")
+quietly "$WINE" reg add 'HKCU\Software\Lexiglean\StandinConverter' /ve /d "$converter" /f
 quietly "$WINE" "$windows_build/lexiglean-word.exe" /RegServer
 echo "$LEXIGLEAN_WINEPREFIX: recogniser $recogniser, Word.Application registered"

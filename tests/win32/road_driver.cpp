@@ -74,14 +74,13 @@ class RoadDriver {
           AnswerBox(dialog);
         }
       }
-      if (window_ == nullptr && (waited > testing::kPatienceMs || WaitForSingleObject(program_.Handle(), 50) == WAIT_OBJECT_0)) {
-        return false;
-      }
+      const bool ended = WaitForSingleObject(program_.Handle(), 50) == WAIT_OBJECT_0;
+      if (window_ == nullptr && (ended || waited > testing::kPatienceMs)) return false;
     }
     std::cout << "details: " << Printed(ControlText(Item(IDC_USER_DETAILS))) << '\n';
-    std::cerr << "the main window showed the user details "
-              << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started_).count()
-              << " ms after the program started\n";
+    const auto shown = std::chrono::steady_clock::now() - started_;
+    std::cerr << "the main window showed the user details after "
+              << std::chrono::duration_cast<std::chrono::milliseconds>(shown).count() << " ms\n";
     NoteStatus();
     return true;
   }

@@ -51,8 +51,8 @@ export LEXIGLEAN_WINEPREFIX="$prefix"
 . "$here/wine-env.sh"
 "$here/wine-prefix.sh" server
 status=0
-(cd "$work/windows" && LEXIGLEAN_STANDIN_REFUSE=$refused LEXIGLEAN_STANDIN_HOME=$(windows_path "$work/windows-profile") \
-  LEXIGLEAN_PROGRAM_EXE=$(windows_path "$product") \
+(cd "$work/windows" && LEXIGLEAN_STANDIN_REFUSE=$refused \
+  LEXIGLEAN_STANDIN_HOME=$(windows_path "$work/windows-profile") LEXIGLEAN_PROGRAM_EXE=$(windows_path "$product") \
   xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" "$driver" "$(windows_path "$road")") > "$work/windows.out" ||
   status=$?
 "$WINESERVER" -k 2>/dev/null || true
@@ -69,13 +69,15 @@ seen() {  # output
       linux_profile = ENVIRON["linux_profile"]; windows_profile = ENVIRON["windows_profile"]
     }
     function named(text, from, to,   at) {
-      while (from != "" && (at = index(text, from)) > 0) text = substr(text, 1, at - 1) to substr(text, at + length(from))
+      while (from != "" && (at = index(text, from)) > 0) {
+        text = substr(text, 1, at - 1) to substr(text, at + length(from))
+      }
       return text
     }
     /^details: / && ENVIRON["refused"] != "" { next }
     /^(box|answer|list|details|status): |^\[[x ]\]\t/ {
-      line = named(named(named(named($0, linux_work, ""), windows_work, ""), linux_profile, "PROFILE"), windows_profile, "PROFILE")
-      line = named(line, "PROFILE\\", "PROFILE/")
+      line = named(named($0, linux_work, ""), windows_work, "")
+      line = named(named(named(line, linux_profile, "PROFILE"), windows_profile, "PROFILE"), "PROFILE\\", "PROFILE/")
       if (line ~ /^status: /) { pending = line; next }
       if (pending != "" && pending != shown) { print pending; shown = pending }
       pending = ""
@@ -86,7 +88,8 @@ seen() {  # output
 seen "$work/linux.out" > "$work/linux.seen"
 seen "$work/windows.out" > "$work/windows.seen"
 if [ "$status" -ne 0 ] || ! diff -u "$work/linux.seen" "$work/windows.seen"; then
-  echo "lexiglean-script (-) and lexiglean.exe (+) differ, or the driver failed (exit status $status); outputs in $work" >&2
+  echo "lexiglean-script (-) and lexiglean.exe (+) differ, or the driver failed (exit status $status)" >&2
+  echo "outputs in $work" >&2
   exit 1
 fi
 echo "the product showed what lexiglean-script shows: $(wc -l < "$work/windows.seen") lines"
