@@ -61,4 +61,6 @@ esac
 converter=$(readlink -f "$linux_build/lexiglean-convert")
 quietly "$WINE" reg add 'HKCU\Software\Lexiglean\StandinConverter' /ve /d "$converter" /f
 quietly "$WINE" "$windows_build/lexiglean-word.exe" /RegServer
+# The server saves the registry when it ends; whoever uses the prefix next starts a fresh one.
+"$WINESERVER" -w
 echo "$LEXIGLEAN_WINEPREFIX: recogniser $recogniser, Word.Application registered"
