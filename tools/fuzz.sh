@@ -12,7 +12,10 @@ seconds=${1:-60}
 tools/install-packages.sh fuzz
 cmake --preset fuzz > /dev/null
 cmake --build --preset fuzz > build/fuzz-build.log 2>&1 || { cat build/fuzz-build.log; exit 1; }
-targets=${*:-$(sed -n 's/^set(fuzz_targets \(.*\))$/\1/p' fuzz/CMakeLists.txt)}
+# The list in fuzz/CMakeLists.txt may run over several lines.
+targets=${*:-$(awk '/^set\(fuzz_targets/ { listing = 1; sub(/^set\(fuzz_targets/, "") }
+  listing { done = sub(/\).*/, ""); printf "%s ", $0; if (done) exit }' fuzz/CMakeLists.txt)}
+if [ -z "$(echo $targets)" ]; then echo "no fuzz targets found in fuzz/CMakeLists.txt" >&2; exit 1; fi
 runs=build/fuzz/runs
 status=0
 printf '%-16s %12s %10s %9s\n' target executions coverage findings
