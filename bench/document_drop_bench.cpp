@@ -92,7 +92,6 @@ void BM_Drop(benchmark::State& state, std::size_t n) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * n));
 }
 
-std::string Name(const char* what, std::size_t n) { return std::string(what) + "/" + std::to_string(n); }
 
 bool ResultsAgree() {
   WordMajorVersion = 16;
@@ -102,12 +101,11 @@ bool ResultsAgree() {
   return DroppedCount<IndexedWindow>(folder) == expected && DroppedCount<LinearFindWindow>(folder) == expected;
 }
 
+using bench::SizedName;
+
 void PrintRatios(const bench::RateReporter& reporter) {
-  const auto seconds = [&](const char* what, std::size_t n) {
-    const double rate = reporter.Rate(Name(what, n));
-    return rate > 0 ? static_cast<double>(n) / rate : 0.0;
-  };
-  const auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
+  const auto seconds = [&](const char* what, std::size_t n) { return reporter.SecondsPerRun(what, n); };
+  const auto ratio = bench::TimeRatio;
   std::printf("\nCPU time ratios (0: not run):\n");
   std::printf("  Drop time(100k) / time(10k)        %7.2f  (n log n: about 11)\n",
               ratio(seconds("Drop", 100'000), seconds("Drop", 10'000)));
@@ -119,12 +117,12 @@ void PrintRatios(const bench::RateReporter& reporter) {
 
 int main(int argc, char** argv) {
   for (const std::size_t n : kSizes) {
-    benchmark::RegisterBenchmark(Name("Drop", n).c_str(), BM_Drop<IndexedWindow>, n)
+    benchmark::RegisterBenchmark(SizedName("Drop", n).c_str(), BM_Drop<IndexedWindow>, n)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
   }
-  benchmark::RegisterBenchmark(Name("LinearFind", kSizes[0]).c_str(), BM_Drop<LinearFindWindow>, kSizes[0])
+  benchmark::RegisterBenchmark(SizedName("LinearFind", kSizes[0]).c_str(), BM_Drop<LinearFindWindow>, kSizes[0])
       ->Unit(benchmark::kMillisecond)
       ->Iterations(1);
   return bench::RunBenchmarks(argc, argv, "items_per_second", ResultsAgree,

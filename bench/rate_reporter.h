@@ -15,6 +15,9 @@
 
 namespace lexiglean::bench {
 
+// The name of the benchmark of `what` on n items.
+inline std::string SizedName(const char* what, std::size_t n) { return std::string(what) + "/" + std::to_string(n); }
+
 class RateReporter : public benchmark::ConsoleReporter {
  public:
   explicit RateReporter(std::string counter)
@@ -38,12 +41,20 @@ class RateReporter : public benchmark::ConsoleReporter {
     return it == rates_.end() ? 0.0 : it->second;
   }
   const std::map<std::string, double>& Rates() const { return rates_; }
+  // Seconds per run of the benchmark "what/n" from its rate of n items per second; 0 when it did not run.
+  double SecondsPerRun(const char* what, std::size_t n) const {
+    const double rate = Rate(SizedName(what, n));
+    return rate > 0 ? static_cast<double>(n) / rate : 0.0;
+  }
 
  private:
   std::string counter_;
   std::map<std::string, double> rates_;
   std::map<std::string, bool> medians_;
 };
+
+// a / b; 0 when either did not run.
+inline double TimeRatio(double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; }
 
 inline int RunBenchmarks(int argc, char** argv, const std::string& rateCounter, const std::function<bool()>& resultsAgree,
                          const char* disagreement, const std::function<void(const RateReporter&)>& printRatios) {

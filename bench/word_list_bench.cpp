@@ -288,15 +288,12 @@ bool ResultsAgree() {
   return SameRows(session.window, oneByOneWindow) && SameRows(refillWindow, oneByOneWindow);
 }
 
-std::string Name(const char* what, std::size_t n) { return std::string(what) + "/" + std::to_string(n); }
+
+using bench::SizedName;
 
 void PrintRatios(const bench::RateReporter& reporter) {
-  // Seconds per run from the items-per-second rate; 0 when the benchmark did not run.
-  const auto seconds = [&](const char* what, std::size_t n) {
-    const double rate = reporter.Rate(Name(what, n));
-    return rate > 0 ? static_cast<double>(n) / rate : 0.0;
-  };
-  const auto ratio = [](double a, double b) { return a > 0 && b > 0 ? a / b : 0.0; };
+  const auto seconds = [&](const char* what, std::size_t n) { return reporter.SecondsPerRun(what, n); };
+  const auto ratio = bench::TimeRatio;
   std::printf("\nCPU time ratios (0: not run):\n");
   for (const char* what : {"Import", "Refill"}) {
     std::printf("  %-8s time(100k) / time(10k) %7.2f%s\n", what, ratio(seconds(what, 100'000), seconds(what, 10'000)),
@@ -318,19 +315,19 @@ int main(int argc, char** argv) {
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);
   for (const std::size_t n : kSizes) {
-    benchmark::RegisterBenchmark(Name("Import", n).c_str(), BM_Import, n)
+    benchmark::RegisterBenchmark(SizedName("Import", n).c_str(), BM_Import, n)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
   }
   for (const std::size_t n : kOneByOneSizes) {
-    benchmark::RegisterBenchmark(Name("Refill", n).c_str(), BM_Refill, n)
+    benchmark::RegisterBenchmark(SizedName("Refill", n).c_str(), BM_Refill, n)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(3)
         ->ReportAggregatesOnly(true);
   }
   for (const std::size_t n : kOneByOneSizes) {
-    benchmark::RegisterBenchmark(Name("OneByOne", n).c_str(), BM_OneByOne, n)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(SizedName("OneByOne", n).c_str(), BM_OneByOne, n)->Unit(benchmark::kMillisecond);
   }
   return bench::RunBenchmarks(argc, argv, "items_per_second", ResultsAgree,
                               "the import, the refill and adding one by one give different rows", PrintRatios);
