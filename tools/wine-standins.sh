@@ -47,6 +47,7 @@ fi
 # Programs still running in the prefix (a server of an earlier run among them) end first: COM would
 # otherwise hand new clients the class objects of a server that is going away.
 "$WINESERVER" -k 2>/dev/null || true
+"$WINESERVER" -w 2>/dev/null || true
 
 windows_path() { printf 'Z:%s' "$(readlink -f "$1")" | tr / '\\'; }
 quietly() { "$@" </dev/null >/dev/null 2>&1; }

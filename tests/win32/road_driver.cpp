@@ -251,7 +251,12 @@ int RunRoad(const char* scriptPath) {
     std::cerr << "the program did not start\n";
     return 1;
   }
-  if (!driver.Start()) return program.WaitForEnd() == std::optional<DWORD>(0) ? 0 : 1;
+  if (!driver.Start()) {
+    const std::optional<DWORD> code = program.WaitForEnd();
+    std::cerr << "the program ended before its main window showed, exit code "
+              << (code ? std::to_string(*code) : std::string("none")) << '\n';
+    return code == std::optional<DWORD>(0) ? 0 : 1;
+  }
   for (const ScriptLine& line : parsed.lines) {
     if (WaitForSingleObject(program.Handle(), 0) == WAIT_OBJECT_0) break;
     if (!driver.Run(line)) {

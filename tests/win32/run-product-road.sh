@@ -55,7 +55,9 @@ status=0
   LEXIGLEAN_STANDIN_HOME=$(windows_path "$work/windows-profile") LEXIGLEAN_PROGRAM_EXE=$(windows_path "$product") \
   xvfb-run -a -s "-screen 0 1024x768x24" "$WINE" "$driver" "$(windows_path "$road")") > "$work/windows.out" ||
   status=$?
+# The next user of the prefix must find its server gone, not ending: -k only asks it to end.
 "$WINESERVER" -k 2>/dev/null || true
+"$WINESERVER" -w 2>/dev/null || true
 
 # What a person sees: the status text as it stands at each other line (the last of a run of status
 # texts, unless unchanged; one written as the window ends is never seen), run folders and profile
