@@ -1,10 +1,40 @@
 // A plain-text document read in blocks, on any bytes: its words and its length are those of the
-// whole file decoded and split at once.
+// whole file decoded and split at once, and those words are the ones the definition gives, code point
+// by code point (the splitter's fast paths do not change them).
 #include <fstream>
 
 #include "engine/standin/document_reading.h"
 #include "fuzz_input.h"
+#include "platform/text.h"
 #include "platform/text_decoding.h"
+
+namespace {
+
+bool IsJoiner(char32_t c) { return c == U'\'' || c == U'\u2019' || c == U'-' || c == U'\u2010' || c == U'\u2011'; }
+
+// Runs of letters, with a joiner allowed between two letters.
+std::vector<std::u16string> DefinedWords(std::u16string_view text) {
+  std::vector<std::pair<char32_t, std::size_t>> points;  // each code point and where it starts
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t start = i;
+    points.emplace_back(lexiglean::NextCodePoint(text, i), start);
+  }
+  points.emplace_back(U' ', text.size());
+  const auto letter = [&](std::size_t k) { return k + 1 < points.size() && lexiglean::standin::IsWordLetter(points[k].first); };
+  std::vector<std::u16string> words;
+  for (std::size_t k = 0; k + 1 < points.size();) {
+    if (!letter(k)) {
+      ++k;
+      continue;
+    }
+    const std::size_t first = k++;
+    while (letter(k) || (IsJoiner(points[k].first) && letter(k + 1))) k += letter(k) ? 1 : 2;
+    words.emplace_back(text.substr(points[first].second, points[k].second - points[first].second));
+  }
+  return words;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace lexiglean;
@@ -13,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   const std::u16string whole = DecodeTextBytes(bytes);
   const std::vector<std::u16string> expected = standin::SplitIntoWords(whole);
+  fuzz::Require(expected == DefinedWords(whole), "the words are those the definition gives");
 
   std::size_t length = 0;
   const standin::DocumentSource source(file, {});

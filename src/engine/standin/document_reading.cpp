@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 using Encoding = DocumentSource::Encoding;
 
-constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+constexpr std::size_t kBlockBytes = std::size_t{256} << 10;
 
 enum class DocumentKind { PlainText, Html, Rtf, Converted };
 

@@ -1,5 +1,7 @@
 #include "engine/standin/word_counts.h"
 
+#include <cstring>
+
 #include "engine/standin/position_index.h"
 #include "engine/standin/standin_error.h"
 
@@ -32,7 +34,7 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag) {
     const Slot& slot = slots_[i];
     if (slot.number == kEmpty) break;
     if (slot.tag == tag && slot.length == word.size() &&
-        std::u16string_view(characters_).substr(slot.start, word.size()) == word) {
+        std::memcmp(characters_.data() + slot.start, word.data(), word.size() * sizeof(char16_t)) == 0) {
       ++counts_[slot.number];
       return slot.number;
     }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
+#include "engine/standin/ascii_letter_runs.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {
@@ -37,19 +39,13 @@ bool IsJoiner(char32_t c) {
   return c == U'\'' || c == U'\u2019' || c == U'-' || c == U'\u2010' || c == U'\u2011';
 }
 
-constexpr auto kAsciiLetters = [] {
-  std::array<bool, 128> letters{};
-  for (std::size_t c = 'A'; c <= 'Z'; ++c) letters[c] = letters[c + 32] = true;
-  return letters;
-}();
-
 // The code point at i (advancing i past it) and whether it is a letter.
 bool LetterAt(std::u16string_view text, std::size_t& i, char32_t& c) {
   const char16_t unit = text[i];
   if (unit < 0x80) {
     ++i;
     c = unit;
-    return kAsciiLetters[unit];
+    return IsAsciiLetterUnit(unit);
   }
   c = NextCodePoint(text, i);
   return IsWordLetter(c);
@@ -58,6 +54,19 @@ bool LetterAt(std::u16string_view text, std::size_t& i, char32_t& c) {
 bool LetterAt(std::u16string_view text, std::size_t i) {
   char32_t c = 0;
   return i < text.size() && LetterAt(text, i, c);
+}
+
+// Where the word that goes on at `end` ends: letters, and joiners between two letters; runs of ASCII
+// letters are passed without decoding. Looks no further than `limit` for the next letter or joiner.
+std::size_t WordEnd(std::u16string_view text, std::size_t end, std::size_t limit) {
+  for (;;) {
+    end = AsciiLetterRunEnd(text.data(), end, limit);
+    if (end >= limit) return end;
+    std::size_t next = end;
+    char32_t c = 0;
+    if (!LetterAt(text, next, c) && !(IsJoiner(c) && LetterAt(text, next))) return end;
+    end = next;
+  }
 }
 
 }  // namespace
@@ -85,34 +94,34 @@ bool WordSplitter::Refill() {
   return true;
 }
 
-std::optional<std::u16string_view> WordSplitter::Scan() {
+void WordSplitter::ScanInto(std::vector<std::u16string_view>& words, std::size_t most) {
   // Near the end of what is at hand a word may go on in the next block: it waits for that block.
   const std::size_t safe = last_ ? text_.size() : text_.size() > kLookAhead ? text_.size() - kLookAhead : 0;
-  while (at_ < safe) {
-    if (progress_ && base_ + at_ >= nextReport_) {
-      progress_(base_ + at_, total_);
-      nextReport_ = base_ + at_ + kProgressStep;
+  std::size_t at = at_;
+  // Progress is told at the first position looked at from nextReport_ on.
+  std::size_t reportAt = progress_ ? (nextReport_ > base_ ? nextReport_ - base_ : 0) : std::numeric_limits<std::size_t>::max();
+  while (words.size() < most && at < safe) {
+    if (at >= reportAt) {
+      progress_(base_ + at, total_);
+      nextReport_ = base_ + at + kProgressStep;
+      reportAt = at + kProgressStep;
     }
-    const std::size_t start = at_;
-    char32_t c = 0;
-    if (!LetterAt(text_, at_, c)) continue;
-    std::size_t end = at_;
-    while (end < safe) {
-      std::size_t next = end;
-      if (LetterAt(text_, next, c) || (IsJoiner(c) && LetterAt(text_, next))) {
-        end = next;
-      } else {
-        break;
-      }
+    // Every ASCII non-letter passed here is a position looked at; none lies beyond reportAt.
+    if (const std::size_t next = SkipAsciiNonLetters(text_.data(), at, std::min(safe, reportAt)); next != at) {
+      at = next;
+      continue;
     }
+    const std::size_t start = at;
+    if (char32_t c = 0; !LetterAt(text_, at, c)) continue;
+    const std::size_t end = WordEnd(text_, at, safe);
     if (end >= safe && !last_) {
-      at_ = start;
-      return std::nullopt;
+      at = start;
+      break;
     }
-    at_ = end;
-    return text_.substr(start, end - start);
+    at = end;
+    words.push_back(text_.substr(start, end - start));
   }
-  return std::nullopt;
+  at_ = at;
 }
 
 void WordSplitter::ReportEnd() {
@@ -123,22 +132,16 @@ void WordSplitter::ReportEnd() {
 }
 
 std::optional<std::u16string_view> WordSplitter::Next() {
-  do {
-    if (const auto word = Scan()) return word;
-  } while (Refill());
-  ReportEnd();
-  return std::nullopt;
+  NextWords(one_, 1);
+  if (one_.empty()) return std::nullopt;
+  return one_.front();
 }
 
 void WordSplitter::NextWords(std::vector<std::u16string_view>& words, std::size_t most) {
   words.clear();
-  while (words.size() < most) {
-    if (const auto word = Scan()) {
-      words.push_back(*word);
-    } else if (!words.empty() || !Refill()) {
-      break;
-    }
-  }
+  do {
+    ScanInto(words, most);
+  } while (words.empty() && Refill());
   if (words.empty()) ReportEnd();
 }
 

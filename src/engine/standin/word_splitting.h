@@ -41,8 +41,9 @@ class WordSplitter {
   void NextWords(std::vector<std::u16string_view>& words, std::size_t most);
 
  private:
-  // The next word within the text at hand; nothing when the rest needs more of the text.
-  std::optional<std::u16string_view> Scan();
+  // Appends the words found within the text at hand until there are `most`, or the rest needs more of
+  // the text.
+  void ScanInto(std::vector<std::u16string_view>& words, std::size_t most);
   bool Refill();
   void ReportEnd();
 
@@ -56,6 +57,7 @@ class WordSplitter {
   SplitProgress progress_;
   std::size_t nextReport_;
   bool reportedEnd_ = false;
+  std::vector<std::u16string_view> one_;  // Next's word
 };
 
 std::vector<std::u16string> SplitIntoWords(std::u16string_view text, const SplitProgress& progress = {});
