@@ -1,5 +1,5 @@
 // A plain-text document read in blocks, on any bytes: its words and its length are those of the
-// whole file decoded and split at once, and those words are the ones the definition gives, code point
+// whole file decoded and split at once, read whole or in parts, and those words are the ones the definition gives, code point
 // by code point (the splitter's fast paths do not change them).
 #include <fstream>
 
@@ -57,6 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   fuzz::Require(count == expected.size(), "every word is read");
+
+  // Read in parts, one after the other, the words are the same.
+  count = 0;
+  for (standin::WordSplitter& part : source.WordParts(3, 1)) {
+    for (part.NextWords(batch, 5); !batch.empty(); part.NextWords(batch, 5)) {
+      for (const std::u16string_view word : batch) {
+        fuzz::Require(count < expected.size() && word == expected[count], "the words of the parts are those of the whole");
+        ++count;
+      }
+    }
+  }
+  fuzz::Require(count == expected.size(), "every word of every part is read");
   fuzz::Require(length == whole.size(), "the length is that of the whole text");
   return 0;
 }

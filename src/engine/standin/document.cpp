@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/standin/parallel_parts.h"
 #include "engine/standin/word_collection.h"
 
 namespace lexiglean::standin {
@@ -10,6 +11,23 @@ namespace {
 
 // Words counted together (see WordCounts).
 constexpr std::size_t kBatch = 64;
+// A document is split in parts at once only where each part has at least this much text.
+constexpr std::uintmax_t kPartBytes = std::uintmax_t{4} << 20;
+
+// The distinct words of one part of a document and their number.
+struct PartWords {
+  WordCounts distinct;
+  std::uint64_t total = 0;
+};
+
+void CountWords(WordSplitter& words, PartWords& part) {
+  std::vector<std::u16string_view> batch;
+  std::vector<std::uint32_t> numbers;
+  for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
+    part.distinct.AddAll(batch, numbers);
+    part.total += batch.size();
+  }
+}
 
 }  // namespace
 
@@ -37,15 +55,15 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
     std::shared_ptr<DocumentWords> read;
     try {
       DocumentSource source(std::filesystem::path(path), session_->convertDocument);
-      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), {}, 0});
-      WordSplitter words = read->source.Words([&](std::size_t done, std::size_t total) {
+      std::vector<WordSplitter> parts = source.WordParts(PartsAtOnce(), kPartBytes);
+      std::vector<PartWords> counted(parts.size());
+      SplitParts(parts, source.Units(), [&](std::size_t done, std::size_t total) {
         report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
-      });
-      std::vector<std::u16string_view> batch;
-      std::vector<std::uint32_t> numbers;
-      for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
-        read->distinct.AddAll(batch, numbers);
-        read->total += batch.size();
+      }, [&](std::size_t part, WordSplitter& words) { CountWords(words, counted[part]); });
+      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), std::move(counted[0].distinct), counted[0].total});
+      for (std::size_t part = 1; part < counted.size(); ++part) {
+        read->distinct.Merge(counted[part].distinct);
+        read->total += counted[part].total;
       }
     } catch (const StandinError& failure) {
       return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"

@@ -1,5 +1,6 @@
 #include "engine/standin/document_reading.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -135,22 +136,26 @@ void AppendDecoded(std::u16string& text, std::string_view bytes, Encoding encodi
   }
 }
 
-// The bytes of a plain-text file after its byte-order mark, in blocks cut where decoding may stop.
+// The bytes of a plain-text file from `begin` to `end` (after its byte-order mark), in blocks cut where
+// decoding may stop.
 class FileBlocks {
  public:
-  FileBlocks(const fs::path& path, std::size_t skip, Encoding encoding) : path_(path), encoding_(encoding) {
+  FileBlocks(const fs::path& path, std::uintmax_t begin, std::uintmax_t end, Encoding encoding)
+      : path_(path), encoding_(encoding), left_(end > begin ? end - begin : 0) {
     std::optional<std::ifstream> file = OpenFileIfPresent(path);
     if (!file) throw Missing(path);
     file_ = std::move(*file);
-    file_.seekg(static_cast<std::streamoff>(skip));
+    file_.seekg(static_cast<std::streamoff>(begin));
   }
 
   // The next block; empty at the end.
   std::string_view Next() {
     bytes_.erase(0, used_);
     const std::size_t carried = bytes_.size();
-    bytes_.resize(carried + kBlockBytes);
-    const std::size_t read = ReadBlock(file_, path_, bytes_.data() + carried, kBlockBytes);
+    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uintmax_t>(kBlockBytes, left_));
+    bytes_.resize(carried + wanted);
+    const std::size_t read = ReadBlock(file_, path_, bytes_.data() + carried, wanted);
+    left_ -= read;
     bytes_.resize(carried + read);
     used_ = read == kBlockBytes ? Cut(bytes_, encoding_) : bytes_.size();
     return std::string_view(bytes_).substr(0, used_);
@@ -160,6 +165,7 @@ class FileBlocks {
   fs::path path_;
   Encoding encoding_;
   std::ifstream file_;
+  std::uintmax_t left_;
   std::string bytes_;
   std::size_t used_ = 0;
 };
@@ -216,7 +222,7 @@ DocumentSource::DocumentSource(const fs::path& path, const DocumentConverter& co
   written_ = fs::last_write_time(path, error);
   // The platform's rule decides from the first block; text that is UTF-8 throughout is counted without
   // decoding it, any other by decoding it.
-  FileBlocks head(path, 0, Encoding::Utf8);
+  FileBlocks head(path, 0, size_, Encoding::Utf8);
   const std::string_view first = head.Next();
   const TextEncodingChoice choice = DecideTextEncoding(first);
   markBytes_ = choice.byteOrderMarkLength;
@@ -237,7 +243,7 @@ DocumentSource::DocumentSource(const fs::path& path, const DocumentConverter& co
   }
   // The length of any other text is known once it is decoded.
   units_ = 0;
-  FileBlocks blocks(path, markBytes_, encoding_);
+  FileBlocks blocks(path, markBytes_, size_, encoding_);
   std::u16string text;
   for (std::string_view block = blocks.Next(); !block.empty(); block = blocks.Next()) {
     text.clear();
@@ -246,15 +252,76 @@ DocumentSource::DocumentSource(const fs::path& path, const DocumentConverter& co
   }
 }
 
-WordSplitter DocumentSource::Words(SplitProgress progress) const {
-  if (text_) return WordSplitter(*text_, std::move(progress));
+void DocumentSource::ThrowIfChanged() const {
   std::error_code error;
   if (fs::file_size(path_, error) != size_ || fs::last_write_time(path_, error) != written_) {
     if (!fs::exists(path_, error)) throw Missing(path_);
     throw StandinError(E_FAIL, u"The document " + Quoted(path_) + u" has changed since it was opened.");
   }
-  return WordSplitter(std::make_unique<FileText>(FileBlocks(path_, markBytes_, encoding_), encoding_, units_),
+}
+
+WordSplitter DocumentSource::Words(SplitProgress progress) const {
+  if (text_) return WordSplitter(*text_, std::move(progress));
+  ThrowIfChanged();
+  return WordSplitter(std::make_unique<FileText>(FileBlocks(path_, markBytes_, size_, encoding_), encoding_, units_),
                       std::move(progress));
+}
+
+std::vector<std::uintmax_t> DocumentSource::PartEnds(std::size_t most, std::uintmax_t minimum) const {
+  const std::uintmax_t begin = text_ ? 0 : markBytes_;
+  const std::uintmax_t end = text_ ? text_->size() : size_;
+  std::vector<std::uintmax_t> ends;
+  const std::uintmax_t parts = std::min<std::uintmax_t>(most, (end - begin) / std::max<std::uintmax_t>(minimum, 1));
+  std::uintmax_t last = begin;
+  for (std::uintmax_t k = 1; k < parts; ++k) {
+    const std::uintmax_t target = std::max(last, begin + (end - begin) / parts * k);
+    if (const std::optional<std::uintmax_t> cut = AfterLineFeed(target, end)) ends.push_back(last = *cut);
+  }
+  ends.push_back(end);
+  return ends;
+}
+
+// The position right after the first line feed at `from` or later (within a window), if there is one
+// before `end`.
+std::optional<std::uintmax_t> DocumentSource::AfterLineFeed(std::uintmax_t from, std::uintmax_t end) const {
+  constexpr std::size_t kWindow = std::size_t{64} << 10;
+  if (text_) {
+    const std::size_t found = std::u16string_view(*text_).substr(0, end).find(u'\n', from);
+    if (found == std::u16string_view::npos || found - from > kWindow || found + 1 >= end) return std::nullopt;
+    return found + 1;
+  }
+  const bool wide = encoding_ == Encoding::Utf16Le || encoding_ == Encoding::Utf16Be;
+  if (wide) from += (from - markBytes_) % 2;  // at a code unit
+  std::optional<std::ifstream> file = OpenFileIfPresent(path_);
+  if (!file) throw Missing(path_);
+  file->seekg(static_cast<std::streamoff>(from));
+  std::string window(static_cast<std::size_t>(std::min<std::uintmax_t>(kWindow, end - std::min(end, from))), '\0');
+  window.resize(ReadBlock(*file, path_, window.data(), window.size()));
+  const std::string_view lineFeed = !wide ? std::string_view("\n", 1)
+                                    : encoding_ == Encoding::Utf16Le ? std::string_view("\n\0", 2)
+                                                                    : std::string_view("\0\n", 2);
+  for (std::size_t at = window.find(lineFeed); at != std::string::npos; at = window.find(lineFeed, at + 1)) {
+    if (wide && at % 2 != 0) continue;
+    const std::uintmax_t cut = from + at + lineFeed.size();
+    return cut < end ? std::optional<std::uintmax_t>(cut) : std::nullopt;
+  }
+  return std::nullopt;
+}
+
+std::vector<WordSplitter> DocumentSource::WordParts(std::size_t most, std::uintmax_t minimum) const {
+  std::vector<WordSplitter> parts;
+  if (!text_) ThrowIfChanged();
+  std::uintmax_t begin = text_ ? 0 : markBytes_;
+  for (const std::uintmax_t end : PartEnds(most, minimum)) {
+    if (text_) {
+      parts.emplace_back(std::u16string_view(*text_).substr(begin, end - begin));
+    } else {
+      // A part's length is known only once it is decoded.
+      parts.emplace_back(std::make_unique<FileText>(FileBlocks(path_, begin, end, encoding_), encoding_, 0));
+    }
+    begin = end;
+  }
+  return parts;
 }
 
 }  // namespace lexiglean::standin

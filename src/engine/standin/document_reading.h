@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/standin/word_splitting.h"
 
@@ -28,10 +29,22 @@ class DocumentSource {
   // the file can no longer be read or has changed since it was opened. Progress follows the
   // splitting of the document's text into words.
   WordSplitter Words(SplitProgress progress = {}) const;
+  // The same words in parts that follow one another, to be split at the same time: at most `most`
+  // parts, none shorter than `minimum` (bytes of a plain-text file, code units of any other text), each
+  // cut right after a line feed, so that no word runs over a cut.
+  std::vector<WordSplitter> WordParts(std::size_t most, std::uintmax_t minimum) const;
+
+  // The length of the document's text in code units.
+  std::size_t Units() const { return text_ ? text_->size() : units_; }
 
   enum class Encoding { Utf8, Utf16Le, Utf16Be, Utf8OrNarrowByLine };
 
  private:
+  void ThrowIfChanged() const;
+  // Where each part ends (the last at the end of the text).
+  std::vector<std::uintmax_t> PartEnds(std::size_t most, std::uintmax_t minimum) const;
+  std::optional<std::uintmax_t> AfterLineFeed(std::uintmax_t from, std::uintmax_t end) const;
+
   std::filesystem::path path_;
   std::shared_ptr<const std::u16string> text_;  // kept text; none for a plain-text file
   // A plain-text file: its encoding, the bytes of its byte-order mark, its text's length, and what

@@ -34,15 +34,20 @@ void PositionIndex::Place(Slot slot) {
   slots_[i] = slot;
 }
 
-void PositionIndex::Insert(std::uint64_t hash, std::uint32_t position) {
-  if ((count_ + 1) * 2 > slots_.size()) {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 1024 : old.size() * 2, Slot{});
-    mask_ = slots_.size() - 1;
-    for (const Slot& slot : old) {
-      if (slot.position != kNone) Place(slot);
-    }
+void PositionIndex::Reserve(std::size_t count) {
+  if (count * 2 <= slots_.size()) return;
+  std::size_t size = slots_.empty() ? 1024 : slots_.size() * 2;
+  while (size < count * 2) size *= 2;
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(size, Slot{});
+  mask_ = size - 1;
+  for (const Slot& slot : old) {
+    if (slot.position != kNone) Place(slot);
   }
+}
+
+void PositionIndex::Insert(std::uint64_t hash, std::uint32_t position) {
+  Reserve(count_ + 1);
   Place({position, static_cast<std::uint32_t>(hash)});
   ++count_;
 }

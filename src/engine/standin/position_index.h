@@ -25,6 +25,8 @@ class PositionIndex {
       if (slot.tag == tag && same(slot.position)) return slot.position;
     }
   }
+  // Makes room for this many positions in all.
+  void Reserve(std::size_t count);
   // Adds a position not yet indexed.
   void Insert(std::uint64_t hash, std::uint32_t position);
 

@@ -17,7 +17,7 @@ constexpr char kUserWordListFile[] = "vocabulary.txt";
 
 // Adds the words of a one-word-a-line list (blanks around a word do not count; empty lines are
 // skipped); a missing file adds nothing.
-void AddWordListFile(const fs::path& path, std::unordered_set<std::u16string>& words) {
+void AddWordListFile(const fs::path& path, WordCounts& words) {
   if (path.empty()) return;
   const std::optional<std::string> bytes = ReadFileIfPresent(path);
   if (!bytes) return;
@@ -30,7 +30,7 @@ void AddWordListFile(const fs::path& path, std::unordered_set<std::u16string>& w
     const std::size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string_view::npos) continue;
     line = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-    words.insert(DecodeUtf8OrNarrow(line));
+    words.Add(DecodeUtf8OrNarrow(line));
   }
 }
 
@@ -46,10 +46,9 @@ Vocabulary::Vocabulary(fs::path systemWordList, fs::path userFolder, const FileR
 
 fs::path Vocabulary::CustomWordsPath() const { return userFolder_ / kCustomWordsFile; }
 
-const std::unordered_set<std::u16string>& Vocabulary::BaseWords() {
+const WordCounts& Vocabulary::BaseWords() {
   if (!baseWords_) {
-    std::unordered_set<std::u16string> words;
-    words.reserve(131072);
+    WordCounts words;
     AddWordListFile(systemWordList_, words);
     if (!userFolder_.empty()) AddWordListFile(userFolder_ / kUserWordListFile, words);
     baseWords_ = std::move(words);
@@ -111,19 +110,20 @@ Vocabulary::CustomWordSet& Vocabulary::Custom() {
 }
 
 bool Vocabulary::Contains(const std::u16string& written) {
-  return BaseWords().contains(written) || Custom().ContainsWritten(written);
+  return BaseWords().Find(written) != WordCounts::kNone || Custom().ContainsWritten(written);
 }
 
 bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
   if (Contains(written)) return true;
   if (capSensitive) return false;
   if (!lowerCaseWords_) {
-    std::unordered_set<std::u16string> lower;
-    for (const std::u16string& word : BaseWords()) lower.insert(LowerCase(word));
-    for (const WordEntry& entry : Custom().entries) lower.insert(LowerCase(entry.written));
+    WordCounts lower;
+    const WordCounts& base = BaseWords();
+    for (std::uint32_t n = 0; n < base.Size(); ++n) lower.Add(LowerCase(base.Word(n)));
+    for (const WordEntry& entry : Custom().entries) lower.Add(LowerCase(entry.written));
     lowerCaseWords_ = std::move(lower);
   }
-  return lowerCaseWords_->contains(LowerCase(written));
+  return lowerCaseWords_->Find(LowerCase(written)) != WordCounts::kNone;
 }
 
 const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries; }
@@ -135,7 +135,7 @@ std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& 
   std::vector<WordEntry> added;
   for (const WordEntry& entry : candidates) {
     if (entry.written.empty() || VersionedWordListProblem(entry) || custom.Contains(entry)) continue;
-    if (entry.spoken.empty() && (BaseWords().contains(entry.written) || custom.ContainsWritten(entry.written))) continue;
+    if (entry.spoken.empty() && (BaseWords().Find(entry.written) != WordCounts::kNone || custom.ContainsWritten(entry.written))) continue;
     added.push_back(entry);
     custom.Add(WordEntry(entry));
   }

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "engine/standin/position_index.h"
 #include "engine/standin/profile_files.h"
+#include "engine/standin/word_counts.h"
 #include "engine/standin/word_entry.h"
 
 namespace lexiglean::standin {
@@ -49,16 +49,16 @@ class Vocabulary {
     void Truncate(std::size_t count);
   };
 
-  const std::unordered_set<std::u16string>& BaseWords();
+  const WordCounts& BaseWords();
   CustomWordSet& Custom();
 
   std::filesystem::path systemWordList_;
   std::filesystem::path userFolder_;
   const FileReplacer& files_;
-  std::optional<std::unordered_set<std::u16string>> baseWords_;
+  std::optional<WordCounts> baseWords_;
   std::optional<CustomWordSet> customWords_;
   // Every known written form in lower case, made when first needed and dropped when custom words change.
-  std::optional<std::unordered_set<std::u16string>> lowerCaseWords_;
+  std::optional<WordCounts> lowerCaseWords_;
 };
 
 }  // namespace lexiglean::standin

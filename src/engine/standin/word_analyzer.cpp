@@ -14,6 +14,7 @@ void StandinWordAnalyzer::AddWords(const std::shared_ptr<IWordCollection>& words
     StandinWordCollection& collection = OwnCollection(words);
     WordQueue& queue = session_->queuedWords;
     if (const DocumentWords* document = collection.Document()) {
+      queue.Reserve(document->distinct.Size());
       for (std::uint32_t n = 0; n < document->distinct.Size(); ++n) {
         queue.Add(document->distinct.Word(n), {}, document->distinct.Count(n));
       }

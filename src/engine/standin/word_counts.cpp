@@ -6,6 +6,34 @@
 #include "engine/standin/standin_error.h"
 
 namespace lexiglean::standin {
+namespace {
+
+std::uint64_t Load4(const char16_t* units) {
+  std::uint64_t loaded = 0;
+  std::memcpy(&loaded, units, sizeof loaded);
+  return loaded;
+}
+
+std::uint32_t Load2(const char16_t* units) {
+  std::uint32_t loaded = 0;
+  std::memcpy(&loaded, units, sizeof loaded);
+  return loaded;
+}
+
+// Whether n code units are the same, compared four or two at a time (overlapping at the end) without
+// reading outside either text: most words are short, and a loop of unknown length mispredicts.
+bool SameUnits(const char16_t* a, const char16_t* b, std::size_t n) {
+  if (n >= 4) {
+    for (std::size_t i = 0; i + 4 < n; i += 4) {
+      if (Load4(a + i) != Load4(b + i)) return false;
+    }
+    return Load4(a + n - 4) == Load4(b + n - 4);
+  }
+  if (n >= 2) return Load2(a) == Load2(b) && Load2(a + n - 2) == Load2(b + n - 2);
+  return n == 0 || a[0] == b[0];
+}
+
+}  // namespace
 
 void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) {
   if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow();
@@ -23,30 +51,51 @@ void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<
     }
   }
   numbers.resize(words.size());
-  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k]);
+  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k], 1);
 }
 
-std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag) {
-  if ((counts_.size() + 1) * 2 > slots_.size()) Grow();
+std::size_t WordCounts::SlotOf(std::u16string_view word, std::uint32_t tag) const {
   const std::size_t mask = slots_.size() - 1;
   std::size_t i = tag & mask;
   for (;; i = (i + 1) & mask) {
     const Slot& slot = slots_[i];
-    if (slot.number == kEmpty) break;
+    if (slot.number == kEmpty) return i;
     if (slot.tag == tag && slot.length == word.size() &&
-        std::memcmp(characters_.data() + slot.start, word.data(), word.size() * sizeof(char16_t)) == 0) {
-      ++counts_[slot.number];
-      return slot.number;
+        SameUnits(characters_.data() + slot.start, word.data(), word.size())) {
+      return i;
     }
+  }
+}
+
+std::uint32_t WordCounts::Add(std::u16string_view word, std::int64_t count) {
+  return Add(word, static_cast<std::uint32_t>(TextHash(word)), count);
+}
+
+std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later) {
+  std::vector<std::uint32_t> numbers(later.Size());
+  for (std::uint32_t n = 0; n < later.Size(); ++n) numbers[n] = Add(later.Word(n), later.Count(n));
+  return numbers;
+}
+
+std::uint32_t WordCounts::Find(std::u16string_view word) const {
+  return slots_.empty() ? kNone : slots_[SlotOf(word, static_cast<std::uint32_t>(TextHash(word)))].number;
+}
+
+std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::int64_t count) {
+  if ((counts_.size() + 1) * 2 > slots_.size()) Grow();
+  Slot& slot = slots_[SlotOf(word, tag)];
+  if (slot.number != kEmpty) {
+    counts_[slot.number] += count;
+    return slot.number;
   }
   if (counts_.size() >= kEmpty - 1 || characters_.size() + word.size() >= kEmpty) {
     throw StandinError(E_OUTOFMEMORY, u"Too many different words.");
   }
   const auto number = static_cast<std::uint32_t>(counts_.size());
-  slots_[i] = {number, tag, starts_.back(), static_cast<std::uint32_t>(word.size())};
+  slot = {number, tag, starts_.back(), static_cast<std::uint32_t>(word.size())};
   characters_ += word;
   starts_.push_back(static_cast<std::uint32_t>(characters_.size()));
-  counts_.push_back(1);
+  counts_.push_back(count);
   return number;
 }
 

@@ -13,8 +13,17 @@ namespace lexiglean::standin {
 
 class WordCounts {
  public:
+  static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
   // Counts one more of each word; `numbers` receives their numbers (their places in first-met order).
   void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
+  // Counts `count` more of the word; returns its number.
+  std::uint32_t Add(std::u16string_view word, std::int64_t count = 1);
+  // Counts the words of a later part of the same text, in their order; returns the numbers here of
+  // the later part's words (by their numbers there).
+  std::vector<std::uint32_t> Merge(const WordCounts& later);
+  // The word's number; kNone when it has not come.
+  std::uint32_t Find(std::u16string_view word) const;
 
   std::size_t Size() const { return counts_.size(); }
   std::u16string_view Word(std::uint32_t number) const {
@@ -23,7 +32,7 @@ class WordCounts {
   std::int64_t Count(std::uint32_t number) const { return counts_[number]; }
 
  private:
-  static constexpr std::uint32_t kEmpty = 0xFFFFFFFFu;
+  static constexpr std::uint32_t kEmpty = kNone;
   // Where a word is: its number, the low half of its hash (which places it) and its characters.
   struct Slot {
     std::uint32_t number = kEmpty;
@@ -31,7 +40,9 @@ class WordCounts {
     std::uint32_t start = 0;
     std::uint32_t length = 0;
   };
-  std::uint32_t Add(std::u16string_view word, std::uint32_t tag);
+  std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t count);
+  // The slot that holds the word, or the empty one where it belongs.
+  std::size_t SlotOf(std::u16string_view word, std::uint32_t tag) const;
   void Grow();
 
   std::u16string characters_;

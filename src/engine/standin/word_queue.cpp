@@ -4,6 +4,11 @@
 
 namespace lexiglean::standin {
 
+void WordQueue::Reserve(std::size_t more) {
+  entries_.reserve(entries_.size() + more);
+  index_.Reserve(entries_.size() + more);
+}
+
 void WordQueue::Add(std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences) {
   const std::uint64_t hash = TextHash(spoken, TextHash(written));
   std::uint32_t at = index_.Find(hash, [&](std::uint32_t i) {

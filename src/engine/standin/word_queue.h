@@ -18,6 +18,8 @@ class WordQueue {
   };
 
   void Add(std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences);
+  // Makes room for this many more pairs.
+  void Reserve(std::size_t more);
   const std::vector<Queued>& Entries() const { return entries_; }
   // How many words came, repeats included.
   std::int64_t Occurrences() const { return occurrences_; }

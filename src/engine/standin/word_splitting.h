@@ -21,7 +21,7 @@ using SplitProgress = std::function<void(std::size_t done, std::size_t total)>;
 class TextBlocks {
  public:
   virtual ~TextBlocks() = default;
-  // The number of code units of the whole text.
+  // The number of code units of the whole text; 0 when not known.
   virtual std::size_t Units() const = 0;
   // Appends the next block to `text`; false when there is none left.
   virtual bool AppendNext(std::u16string& text) = 0;
@@ -33,6 +33,9 @@ class WordSplitter {
   // A text that stays alive and unchanged while the splitter is used.
   explicit WordSplitter(std::u16string_view text, SplitProgress progress = {});
   WordSplitter(std::unique_ptr<TextBlocks> blocks, SplitProgress progress = {});
+
+  // Tells progress from now on.
+  void OnProgress(SplitProgress progress) { progress_ = std::move(progress); }
 
   // The next word, valid until the next call; nothing at the end of the text.
   std::optional<std::u16string_view> Next();

@@ -1,0 +1,22 @@
+#pragma once
+// A document's parts split at the same time, one thread each: the stand-in's analysis of a large
+// document runs at the speed of the machine's cores rather than of one.
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+#include "engine/standin/word_splitting.h"
+
+namespace lexiglean::standin {
+
+// How many parts a large document is split into at once: one per core, at most four.
+std::size_t PartsAtOnce();
+
+// Calls work(k, parts[k]) for every part at the same time: the first part on this thread, each other
+// on a thread of its own. Only this thread tells progress: the code units split in all the parts
+// together, of `total`, ending with (total, total). An exception from any part is thrown here once
+// every part has ended (the first part's when several fail).
+void SplitParts(std::vector<WordSplitter>& parts, std::size_t total, const SplitProgress& progress,
+                const std::function<void(std::size_t part, WordSplitter& words)>& work);
+
+}  // namespace lexiglean::standin
