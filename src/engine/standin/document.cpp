@@ -11,8 +11,6 @@ namespace {
 
 // Words counted together (see WordCounts).
 constexpr std::size_t kBatch = 64;
-// A document is split in parts at once only where each part has at least this much text.
-constexpr std::uintmax_t kPartBytes = std::uintmax_t{4} << 20;
 
 // The distinct words of one part of a document and their number.
 struct PartWords {
@@ -55,7 +53,7 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
     std::shared_ptr<DocumentWords> read;
     try {
       DocumentSource source(std::filesystem::path(path), session_->convertDocument);
-      std::vector<WordSplitter> parts = source.WordParts(PartsAtOnce(), kPartBytes);
+      std::vector<WordSplitter> parts = source.WordParts(PartsAtOnce(), kLeastPartBytes);
       std::vector<PartWords> counted(parts.size());
       SplitParts(parts, source.Units(), [&](std::size_t done, std::size_t total) {
         report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));

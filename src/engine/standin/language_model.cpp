@@ -3,78 +3,58 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <limits>
 #include <numeric>
 
+#include "engine/standin/standin_error.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {
 namespace {
 
-constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;  // the second word of a single word's line
+constexpr std::size_t kBatch = 64;  // words looked up together (see WordCounts)
+constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 std::int64_t Sum(std::int64_t a, std::int64_t b) {
   return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
 }
 
-std::uint64_t PairHash(std::uint64_t pair) {
-  pair *= 0x9E3779B97F4A7C15ull;
-  return pair ^ (pair >> 29);
-}
-
 }  // namespace
 
-LanguageModelCounts::PairCounts::Slot& LanguageModelCounts::PairCounts::SlotOf(std::uint64_t pair) {
-  const std::size_t mask = slots_.size() - 1;
-  std::size_t i = PairHash(pair) & mask;
-  while (slots_[i].pair != kEmpty && slots_[i].pair != pair) i = (i + 1) & mask;
-  return slots_[i];
-}
-
-void LanguageModelCounts::PairCounts::Add(std::uint64_t pair) {
-  if ((count_ + 1) * 2 > slots_.size()) {
-    std::vector<Slot> old = std::move(slots_);
-    slots_.assign(old.empty() ? 4096 : old.size() * 2, Slot{});
-    for (const Slot& slot : old) {
-      if (slot.pair != kEmpty) SlotOf(slot.pair) = slot;
-    }
-  }
-  Slot& slot = SlotOf(pair);
-  if (slot.pair == kEmpty) slot.pair = pair, ++count_;
-  slot.count = Sum(slot.count, 1);
-}
-
-void LanguageModelCounts::PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
-  if (!slots_.empty()) {
-    for (const std::uint64_t pair : pairs) __builtin_prefetch(&slots_[PairHash(pair) & (slots_.size() - 1)]);
-  }
-  for (const std::uint64_t pair : pairs) Add(pair);
-}
-
-std::vector<std::pair<std::uint64_t, std::int64_t>> LanguageModelCounts::PairCounts::Items() const {
-  std::vector<std::pair<std::uint64_t, std::int64_t>> items;
-  items.reserve(count_);
-  for (const Slot& slot : slots_) {
-    if (slot.pair != kEmpty) items.emplace_back(slot.pair, slot.count);
-  }
-  return items;
-}
-
-void LanguageModelCounts::AddDocument(WordSplitter& words) {
-  constexpr std::size_t kBatch = 64;  // words counted together (see WordCounts)
+LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words) {
+  PartPairs found;
   std::vector<std::u16string_view> batch;
   std::vector<std::uint32_t> numbers;
   std::vector<std::uint64_t> pairs;
-  std::uint32_t previous = kNoWord;
-  for (words.NextWords(batch, kBatch); !batch.empty(); words.NextWords(batch, kBatch)) {
-    words_.AddAll(batch, numbers);
+  for (part.NextWords(batch, kBatch); !batch.empty(); part.NextWords(batch, kBatch)) {
+    words.FindAll(batch, numbers);
     pairs.clear();
     for (const std::uint32_t number : numbers) {
-      if (previous != kNoWord) pairs.push_back(std::uint64_t{previous} << 32 | number);
-      previous = number;
+      if (number == WordCounts::kNone) throw StandinError(E_FAIL, u"The document has changed since it was read.");
+      if (found.last == kNoWord) {
+        found.first = number;
+      } else {
+        pairs.push_back(PairCounts::Pair(found.last, number));
+      }
+      found.last = number;
     }
-    pairs_.AddAll(pairs);
+    found.pairs.AddAll(pairs);
   }
+  return found;
+}
+
+void LanguageModelCounts::AddDocument(const WordCounts& words, std::vector<PartPairs>& parts) {
+  const std::vector<std::uint32_t> numbers = words_.Merge(words);
+  std::vector<std::uint64_t> acrossCuts;
+  std::uint32_t previous = kNoWord;
+  for (PartPairs& part : parts) {
+    if (part.first == kNoWord) continue;
+    if (previous != kNoWord) acrossCuts.push_back(PairCounts::Pair(numbers[previous], numbers[part.first]));
+    previous = part.last;
+    pairs_.Merge(part.pairs, numbers);
+  }
+  pairs_.AddAll(acrossCuts);
 }
 
 std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
@@ -119,29 +99,21 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
 
 // The counted lines come in the order of their keys without building them: a word's own line comes
 // before its pairs (a blank sorts before any letter, apostrophe or hyphen), its pairs in the order of
-// their second words, then the next word's.
-template <typename Stored, typename Counted>
-void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& counted) const {
-  const auto wordCount = static_cast<std::uint32_t>(words_.Size());
-  std::vector<std::uint32_t> order(wordCount);
+// their second words, then the next word's. Numbering the words by their rank sorts the pairs so.
+std::vector<std::uint32_t> LanguageModelCounts::Order() const {
+  std::vector<std::uint32_t> order(words_.Size());
   std::iota(order.begin(), order.end(), 0u);
   std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return words_.Word(a) < words_.Word(b); });
+  return order;
+}
+
+template <typename Stored, typename Counted>
+void LanguageModelCounts::ForEachLine(std::span<const std::uint32_t> order, const Stored& stored,
+                                      const Counted& counted) {
+  const auto wordCount = static_cast<std::uint32_t>(order.size());
   std::vector<std::uint32_t> rank(wordCount);
   for (std::uint32_t r = 0; r < wordCount; ++r) rank[order[r]] = r;
-
-  // The pairs grouped by the rank of their first word, each group sorted by the rank of the second.
-  std::vector<std::size_t> groupStart(std::size_t{wordCount} + 1, 0);
-  std::vector<std::pair<std::uint32_t, std::int64_t>> grouped;
-  {
-    const auto items = pairs_.Items();
-    for (const auto& [pair, count] : items) ++groupStart[rank[pair >> 32] + 1];
-    std::partial_sum(groupStart.begin(), groupStart.end(), groupStart.begin());
-    std::vector<std::size_t> next(groupStart.begin(), groupStart.end() - 1);
-    grouped.resize(items.size());
-    for (const auto& [pair, count] : items) {
-      grouped[next[rank[pair >> 32]]++] = {rank[static_cast<std::uint32_t>(pair)], count};
-    }
-  }
+  const LargeVector<PairCounts::Counted> pairs = pairs_.Renumbered(rank);
 
   std::size_t s = 0;
   std::u16string key;
@@ -150,58 +122,92 @@ void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& count
     for (; s < stored_.size() && stored_[s].first < k; ++s) stored(stored_[s].first, stored_[s].second);
     return s < stored_.size() && stored_[s].first == k ? stored_[s++].second : 0;
   };
+  auto pair = pairs.begin();
   for (std::uint32_t r = 0; r < wordCount; ++r) {
-    const std::uint32_t first = order[r];
-    std::int64_t count = words_.Count(first);
-    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(first)));
-    counted(first, kNoWord, count);
-    const auto begin = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[r]);
-    const auto end = grouped.begin() + static_cast<std::ptrdiff_t>(groupStart[r + 1]);
-    std::sort(begin, end);
-    for (auto pair = begin; pair != end; ++pair) {
-      const std::uint32_t second = order[pair->first];
-      count = pair->second;
+    std::int64_t count = words_.Count(order[r]);
+    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(order[r])));
+    counted(r, kNoWord, count);
+    for (; pair != pairs.end() && pair->pair >> 32 == r; ++pair) {
+      const auto second = static_cast<std::uint32_t>(pair->pair);
+      count = pair->count;
       if (s < stored_.size()) {
-        key.assign(words_.Word(first)).append(1, u' ').append(words_.Word(second));
+        key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
         count = Sum(count, storedUpTo(key));
       }
-      counted(first, second, count);
+      counted(r, second, count);
     }
   }
   for (; s < stored_.size(); ++s) stored(stored_[s].first, stored_[s].second);
 }
 
-std::string LanguageModelCounts::Format() const {
-  std::vector<std::string> utf8(words_.Size());
-  for (std::uint32_t n = 0; n < utf8.size(); ++n) utf8[n] = Utf16ToUtf8(words_.Word(n));
-  std::string bytes;
-  std::array<char, 20> digits{};  // the longest count, 9223372036854775807, has 19
-  const auto appendCount = [&](std::int64_t count) {
-    bytes += '\t';
-    bytes.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), count).ptr);
-    bytes += '\n';
+void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) {
+  // The words in UTF-8 one after another in the model's order, so that the lines read them in order.
+  const std::vector<std::uint32_t> order = Order();
+  std::string words;
+  std::vector<std::size_t> starts;
+  starts.reserve(order.size() + 1);
+  for (const std::uint32_t number : order) {
+    starts.push_back(words.size());
+    words += Utf16ToUtf8(words_.Word(number));
+  }
+  starts.push_back(words.size());
+  const auto word = [&](std::uint32_t rank) {
+    return std::string_view(words).substr(starts[rank], starts[rank + 1] - starts[rank]);
+  };
+
+  std::string piece(kPieceBytes, '\0');
+  std::size_t used = 0;
+  // Makes room for a line of the key's length; a piece that is full enough is handed on first.
+  const auto room = [&](std::size_t keyBytes) {
+    const std::size_t line = keyBytes + 21;  // a tab, at most 19 digits, a line feed
+    if (used + line > piece.size()) {
+      write(std::string_view(piece).substr(0, used));
+      used = 0;
+      if (line > piece.size()) piece.resize(line);
+    }
+  };
+  const auto put = [&](std::string_view text) {
+    std::memcpy(piece.data() + used, text.data(), text.size());
+    used += text.size();
+  };
+  const auto endLine = [&](std::int64_t count) {
+    piece[used++] = '\t';
+    used = static_cast<std::size_t>(std::to_chars(piece.data() + used, piece.data() + piece.size(), count).ptr - piece.data());
+    piece[used++] = '\n';
   };
   ForEachLine(
+      order,
       [&](const std::u16string& key, std::int64_t count) {
-        bytes += Utf16ToUtf8(key);
-        appendCount(count);
+        const std::string utf8 = Utf16ToUtf8(key);
+        room(utf8.size());
+        put(utf8);
+        endLine(count);
       },
       [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-        bytes += utf8[first];
-        if (second != kNoWord) bytes.append(1, ' ').append(utf8[second]);
-        appendCount(count);
+        if (second == kNoWord) {
+          room(word(first).size());
+          put(word(first));
+        } else {
+          room(word(first).size() + 1 + word(second).size());
+          put(word(first));
+          piece[used++] = ' ';
+          put(word(second));
+        }
+        endLine(count);
       });
-  return bytes;
+  if (used > 0) write(std::string_view(piece).substr(0, used));
 }
 
-std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() const {
+std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() {
   std::map<std::u16string, std::int64_t> counts;
-  ForEachLine([&](const std::u16string& key, std::int64_t count) { counts.emplace(key, count); },
-              [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-                std::u16string key(words_.Word(first));
-                if (second != kNoWord) key.append(1, u' ').append(words_.Word(second));
-                counts.emplace(std::move(key), count);
-              });
+  const std::vector<std::uint32_t> order = Order();
+  ForEachLine(
+      order, [&](const std::u16string& key, std::int64_t count) { counts.emplace(key, count); },
+      [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
+        std::u16string key(words_.Word(order[first]));
+        if (second != kNoWord) key.append(1, u' ').append(words_.Word(order[second]));
+        counts.emplace(std::move(key), count);
+      });
   return counts;
 }
 

@@ -4,6 +4,7 @@
 // word pair (the two words separated by a blank), a tab, the count; UTF-8, sorted, lines ended LF.
 // Each distinct word is kept once, a pair as the numbers of its two words.
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <span>
 #include <string>
@@ -11,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/standin/pair_counts.h"
 #include "engine/standin/word_counts.h"
 #include "engine/standin/word_splitting.h"
 
@@ -18,43 +20,39 @@ namespace lexiglean::standin {
 
 class LanguageModelCounts {
  public:
-  // Counts the words and the pairs of neighbouring words of one document.
-  void AddDocument(WordSplitter& words);
+  static constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;
+
+  // The pairs of neighbouring words of one part of a document, by the numbers the document gave its
+  // words, and the part's first and last word (kNoWord when it has none).
+  struct PartPairs {
+    PairCounts pairs;
+    std::uint32_t first = kNoWord;
+    std::uint32_t last = kNoWord;
+  };
+  // Reads a part of a document whose distinct words are `words`. Throws StandinError when a word is
+  // not among them: the document changed since it was read.
+  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words);
+
+  // Counts the words of one document, and the pairs of neighbouring words its parts (in order) found.
+  void AddDocument(const WordCounts& words, std::vector<PartPairs>& parts);
   // Adds the counts of a stored file; returns why the bytes are not one (empty when they are).
   std::u16string AddStored(std::string_view bytes);
   void ForgetStored() { stored_.clear(); }
   // True when nothing has been counted from documents.
   bool NoDocumentWords() const { return words_.Size() == 0; }
-  std::string Format() const;
+  // Hands the model's bytes to `write`, piece by piece.
+  void Write(const std::function<void(std::string_view)>& write);
   // Every word and pair with its count (for checks).
-  std::map<std::u16string, std::int64_t> Counts() const;
+  std::map<std::u16string, std::int64_t> Counts();
 
  private:
-  // The pairs, found by the numbers of their two words (open addressing).
-  class PairCounts {
-   public:
-    void Add(std::uint64_t pair);
-    // Adds the pairs, their slots fetched from memory together.
-    void AddAll(std::span<const std::uint64_t> pairs);
-    // Every pair with its count, in no particular order.
-    std::vector<std::pair<std::uint64_t, std::int64_t>> Items() const;
-
-   private:
-    static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
-    struct Slot {
-      std::uint64_t pair = kEmpty;
-      std::int64_t count = 0;
-    };
-    // The pair's slot, or the empty one where it belongs.
-    Slot& SlotOf(std::uint64_t pair);
-    std::vector<Slot> slots_;
-    std::size_t count_ = 0;
-  };
-
-  // Calls stored(key, count) and counted(first, second, count) (second -1 for a single word) for every
-  // line of the model in its order, stored and counted lines of the same key as one counted line.
+  // The numbers of the words in the model's order (by their text).
+  std::vector<std::uint32_t> Order() const;
+  // Calls stored(key, count) and counted(first, second, count) (the words by their places in `order`;
+  // second kNoWord for a single word) for every line of the model in its order, stored and counted
+  // lines of the same key as one counted line.
   template <typename Stored, typename Counted>
-  void ForEachLine(const Stored& stored, const Counted& counted) const;
+  void ForEachLine(std::span<const std::uint32_t> order, const Stored& stored, const Counted& counted);
 
   WordCounts words_;
   PairCounts pairs_;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/standin/document.h"
+#include "engine/standin/parallel_parts.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
 
@@ -19,14 +20,21 @@ void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& 
     const auto* own = dynamic_cast<const StandinDocument*>(document.get());
     if (own == nullptr) throw StandinError(E_INVALIDARG, u"The document does not come from this recogniser.");
     const DocumentWords* words = own->Words();
-    std::optional<WordSplitter> reading;
+    // The pairs are read again from the document, its parts at the same time.
+    std::vector<LanguageModelCounts::PartPairs> parts;
     try {
-      if (words != nullptr && words->total > 0) reading.emplace(words->source.Words());
+      if (words != nullptr && words->total > 0) {
+        std::vector<WordSplitter> splitters = words->source.WordParts(PartsAtOnce(), kLeastPartBytes);
+        parts.resize(splitters.size());
+        SplitParts(splitters, words->source.Units(), {}, [&](std::size_t part, WordSplitter& splitter) {
+          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct);
+        });
+      }
     } catch (const StandinError&) {
-      // gone or changed since it was opened: unusable like an unreadable one
+      parts.clear();  // gone or changed since it was opened: unusable like an unreadable one
     }
-    if (reading) {
-      counts_.AddDocument(*reading);
+    if (!parts.empty()) {
+      counts_.AddDocument(words->distinct, parts);
     } else {
       ++unusable_;
     }
@@ -52,7 +60,8 @@ bool StandinLanguageModelBuilder::Build(std::int32_t, std::int32_t) {
           }
         }
         EnsureFolder(folder);
-        session_->profile->Files().Replace(path, counts_.Format(), ProfileTemporaryPath(path));
+        session_->profile->Files().Replace(
+            path, [&](const auto& write) { counts_.Write(write); }, ProfileTemporaryPath(path));
       } catch (...) {
         counts_.ForgetStored();  // read again by the next build
         throw;

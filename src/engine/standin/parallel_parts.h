@@ -2,12 +2,17 @@
 // A document's parts split at the same time, one thread each: the stand-in's analysis of a large
 // document runs at the speed of the machine's cores rather than of one.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "engine/standin/word_splitting.h"
 
 namespace lexiglean::standin {
+
+// A document is split in parts only where each part gets at least this many bytes (code units of a
+// text that is kept).
+inline constexpr std::uintmax_t kLeastPartBytes = std::uintmax_t{4} << 20;
 
 // How many parts a large document is split into at once: one per core, at most four.
 std::size_t PartsAtOnce();

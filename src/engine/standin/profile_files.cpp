@@ -77,7 +77,11 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
   return bytes;
 }
 
-void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& given) const {
+void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& temporary) const {
+  Replace(target, [bytes](const auto& write) { write(bytes); }, temporary);
+}
+
+void FileReplacer::Replace(const fs::path& target, const BytesProducer& produce, const fs::path& given) const {
   const std::u16string failure = u"Cannot write " + Quoted(target) + u": ";
   const fs::path replaced = FileBehindLinks(target);
   std::error_code missing;
@@ -90,7 +94,8 @@ void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const
     throw StandinError(E_FAIL, failure + u"cannot create the temporary file " + Quoted(temporary) + u".");
   }
   TemporaryFile written(temporary);
-  const bool complete = WriteAll(file, bytes);
+  bool complete = true;
+  produce([&](std::string_view piece) { complete = complete && WriteAll(file, piece); });
   file.close();
   if (!complete || file.fail()) {
     throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");

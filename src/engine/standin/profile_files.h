@@ -3,6 +3,7 @@
 // same folder and renaming it over the old one, so that a crash leaves either the old or the new
 // content, never a mixture; a failed write leaves the old file as it was.
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <system_error>
 #include <optional>
@@ -31,6 +32,10 @@ class FileReplacer {
   // that file), the link stays. A read-only target is refused, as Windows refuses to replace it. On
   // failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
   void Replace(const std::filesystem::path& target, std::string_view bytes,
+               const std::filesystem::path& temporary) const;
+  // The same with bytes that `produce` hands, piece by piece, to the function it is given.
+  using BytesProducer = std::function<void(const std::function<void(std::string_view)>& write)>;
+  void Replace(const std::filesystem::path& target, const BytesProducer& produce,
                const std::filesystem::path& temporary) const;
 
  protected:

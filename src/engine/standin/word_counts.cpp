@@ -77,6 +77,21 @@ std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later) {
   return numbers;
 }
 
+void WordCounts::FindAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) const {
+  numbers.assign(words.size(), kNone);
+  if (slots_.empty()) return;
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t k = 0; k < words.size(); ++k) {  // the tags first, while the slots are fetched
+    numbers[k] = static_cast<std::uint32_t>(TextHash(words[k]));
+    __builtin_prefetch(&slots_[numbers[k] & mask]);
+  }
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    const Slot& slot = slots_[numbers[k] & mask];
+    if (slot.number != kEmpty) __builtin_prefetch(characters_.data() + slot.start);
+  }
+  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = slots_[SlotOf(words[k], numbers[k])].number;
+}
+
 std::uint32_t WordCounts::Find(std::u16string_view word) const {
   return slots_.empty() ? kNone : slots_[SlotOf(word, static_cast<std::uint32_t>(TextHash(word)))].number;
 }
@@ -101,7 +116,7 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::
 
 // Doubles the table (at least), placing every word again.
 void WordCounts::Grow() {
-  std::vector<Slot> old = std::move(slots_);
+  LargeVector<Slot> old = std::move(slots_);
   std::size_t size = old.empty() ? 4096 : old.size() * 2;
   while (size < (counts_.size() + 512) * 2) size *= 2;
   slots_.assign(size, Slot{});

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/large_blocks.h"
+
 namespace lexiglean::standin {
 
 class WordCounts {
@@ -24,6 +26,8 @@ class WordCounts {
   std::vector<std::uint32_t> Merge(const WordCounts& later);
   // The word's number; kNone when it has not come.
   std::uint32_t Find(std::u16string_view word) const;
+  // The numbers of the words (kNone for those that have not come), looked up together.
+  void FindAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) const;
 
   std::size_t Size() const { return counts_.size(); }
   std::u16string_view Word(std::uint32_t number) const {
@@ -48,7 +52,7 @@ class WordCounts {
   std::u16string characters_;
   std::vector<std::uint32_t> starts_{0};  // where each word begins, and where the next one would
   std::vector<std::int64_t> counts_;
-  std::vector<Slot> slots_;
+  LargeVector<Slot> slots_;
   std::vector<std::uint32_t> tags_;  // of the words being added together
 };
 

@@ -1,0 +1,114 @@
+#include "engine/standin/pair_counts.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <limits>
+#include <utility>
+
+namespace lexiglean::standin {
+namespace {
+
+// Pairs wait to be folded until there are this many, or twice as many as are counted: few folds, and
+// memory that follows the distinct pairs.
+constexpr std::size_t kLeastPending = std::size_t{1} << 16;
+constexpr int kDigitBits = 12;
+
+std::int64_t Sum(std::int64_t a, std::int64_t b) {
+  return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
+}
+
+std::uint64_t PairOf(std::uint64_t pair) { return pair; }
+std::uint64_t PairOf(const PairCounts::Counted& counted) { return counted.pair; }
+std::int64_t CountOf(std::uint64_t) { return 1; }
+std::int64_t CountOf(const PairCounts::Counted& counted) { return counted.count; }
+
+// Merges the sorted counts and the sorted items (a pair may come more than once) into `merged`.
+template <typename T>
+void MergeSorted(const LargeVector<PairCounts::Counted>& counted, std::span<const T> sorted,
+                 LargeVector<PairCounts::Counted>& merged) {
+  merged.clear();
+  merged.reserve(counted.size() + sorted.size());
+  auto a = counted.begin();
+  auto b = sorted.begin();
+  while (a != counted.end() || b != sorted.end()) {
+    const bool fromCounted = b == sorted.end() || (a != counted.end() && a->pair <= PairOf(*b));
+    const PairCounts::Counted next = fromCounted ? *a++ : PairCounts::Counted{PairOf(*b), CountOf(*b)};
+    if (!fromCounted) ++b;
+    if (!merged.empty() && merged.back().pair == next.pair) {
+      merged.back().count = Sum(merged.back().count, next.count);
+    } else {
+      merged.push_back(next);
+    }
+  }
+}
+
+// Sorts by pair, least significant digit first, over the bits the numbers use (first number above
+// second), stably; `spare` is scratch space.
+template <typename T>
+void RadixSort(LargeVector<T>& items, LargeVector<T>& spare) {
+  std::uint64_t firsts = 0, seconds = 0;
+  for (const T& item : items) firsts |= PairOf(item) >> 32, seconds |= PairOf(item) & 0xFFFFFFFFu;
+  const int secondBits = std::bit_width(seconds);
+  const int bits = secondBits + std::bit_width(firsts);
+  const auto key = [secondBits](const T& item) { return (PairOf(item) >> 32) << secondBits | (PairOf(item) & 0xFFFFFFFFu); };
+  spare.resize(items.size());
+  for (int shift = 0; shift < bits; shift += kDigitBits) {
+    std::array<std::size_t, std::size_t{1} << kDigitBits> starts{};
+    for (const T& item : items) ++starts[(key(item) >> shift) & (starts.size() - 1)];
+    if (std::find(starts.begin(), starts.end(), items.size()) != starts.end()) continue;  // one digit for all
+    std::size_t sum = 0;
+    for (std::size_t& start : starts) sum += std::exchange(start, sum);
+    for (const T& item : items) spare[starts[(key(item) >> shift) & (starts.size() - 1)]++] = item;
+    items.swap(spare);
+  }
+}
+
+// Gives each pair's words their new numbers and sorts the pairs again (unless they stayed in order).
+void RenumberAndSort(LargeVector<PairCounts::Counted>& items, std::span<const std::uint32_t> numbers,
+                     LargeVector<PairCounts::Counted>& spare) {
+  for (PairCounts::Counted& item : items) {
+    item.pair = PairCounts::Pair(numbers[item.pair >> 32], numbers[static_cast<std::uint32_t>(item.pair)]);
+  }
+  const auto before = [](const PairCounts::Counted& a, const PairCounts::Counted& b) { return a.pair < b.pair; };
+  if (!std::is_sorted(items.begin(), items.end(), before)) RadixSort(items, spare);
+}
+
+}  // namespace
+
+void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
+  pending_.insert(pending_.end(), pairs.begin(), pairs.end());
+  if (pending_.size() >= std::max(kLeastPending, 2 * counted_.size())) Fold();
+}
+
+void PairCounts::Fold() {
+  if (pending_.empty()) return;
+  RadixSort(pending_, scratch_);
+  MergeSorted(counted_, std::span<const std::uint64_t>(pending_), spare_);
+  counted_.swap(spare_);
+  pending_.clear();
+}
+
+void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers) {
+  other.Fold();
+  LargeVector<Counted> taken = std::move(other.counted_);
+  other = PairCounts();
+  RenumberAndSort(taken, numbers, spare_);
+  Fold();
+  MergeSorted(counted_, std::span<const Counted>(taken), spare_);
+  counted_.swap(spare_);
+}
+
+const LargeVector<PairCounts::Counted>& PairCounts::Sorted() {
+  Fold();
+  return counted_;
+}
+
+LargeVector<PairCounts::Counted> PairCounts::Renumbered(std::span<const std::uint32_t> numbers) {
+  Fold();
+  LargeVector<Counted> renumbered = counted_;
+  RenumberAndSort(renumbered, numbers, spare_);
+  return renumbered;
+}
+
+}  // namespace lexiglean::standin

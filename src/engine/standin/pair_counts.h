@@ -1,0 +1,44 @@
+#pragma once
+// How often each pair of word numbers came. Pairs are gathered as they come and now and then sorted
+// and folded into one sorted list of distinct pairs with their counts: sorting by digits beats a hash
+// table's random access once there are millions of distinct pairs. What waits to be folded is never
+// more than twice the distinct pairs (or a few million), so memory follows the distinct pairs, not the
+// length of the text.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/large_blocks.h"
+
+namespace lexiglean::standin {
+
+class PairCounts {
+ public:
+  struct Counted {
+    std::uint64_t pair;  // first number << 32 | second number
+    std::int64_t count;
+  };
+
+  static std::uint64_t Pair(std::uint32_t first, std::uint32_t second) { return std::uint64_t{first} << 32 | second; }
+
+  // Counts one more of each pair.
+  void AddAll(std::span<const std::uint64_t> pairs);
+  // Counts the pairs of another count (which is emptied), whose word numbers become numbers[n] here.
+  void Merge(PairCounts& other, std::span<const std::uint32_t> numbers);
+  // Every pair once with its count, sorted by first number, then second.
+  const LargeVector<Counted>& Sorted();
+  // A copy with the pairs' words renumbered by numbers[n] (e.g. each word's rank), sorted again.
+  LargeVector<Counted> Renumbered(std::span<const std::uint32_t> numbers);
+
+ private:
+  // Sorts what waits and folds it into counted_.
+  void Fold();
+
+  LargeVector<std::uint64_t> pending_;
+  LargeVector<Counted> counted_;
+  // Reused, so that folding does not fetch fresh memory each time.
+  LargeVector<std::uint64_t> scratch_;
+  LargeVector<Counted> spare_;
+};
+
+}  // namespace lexiglean::standin
