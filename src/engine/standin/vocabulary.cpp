@@ -109,11 +109,11 @@ Vocabulary::CustomWordSet& Vocabulary::Custom() {
   return *customWords_;
 }
 
-bool Vocabulary::Contains(const std::u16string& written) {
+bool Vocabulary::Contains(std::u16string_view written) {
   return BaseWords().Find(written) != WordCounts::kNone || Custom().ContainsWritten(written);
 }
 
-bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
+bool Vocabulary::Contains(std::u16string_view written, bool capSensitive) {
   if (Contains(written)) return true;
   if (capSensitive) return false;
   if (!lowerCaseWords_) {

@@ -21,9 +21,9 @@ class Vocabulary {
   Vocabulary(std::filesystem::path systemWordList, std::filesystem::path userFolder, const FileReplacer& files);
 
   // True when the written form is a base word or the written form of a custom word.
-  bool Contains(const std::u16string& written);
+  bool Contains(std::u16string_view written);
   // The same; without capSensitive a known word in another letter case counts too.
-  bool Contains(const std::u16string& written, bool capSensitive);
+  bool Contains(std::u16string_view written, bool capSensitive);
 
   const std::vector<WordEntry>& CustomWords();
 

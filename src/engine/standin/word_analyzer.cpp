@@ -31,10 +31,12 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::get_UnknownWords() {
     const WordQueue& queue = session_->queuedWords;
     auto unknown = std::make_shared<StandinWordCollection>(session_->profile);
     std::int64_t done = 0;
-    for (const auto& [entry, occurrences] : queue.Entries()) {
-      if (!entry.written.empty() && !vocabulary.Contains(entry.written, session_->capSensitive)) unknown->Append(entry);
+    queue.ForEach([&](std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences) {
+      if (!written.empty() && !vocabulary.Contains(written, session_->capSensitive)) {
+        unknown->Append(WordEntry{std::u16string(written), std::u16string(spoken)});
+      }
       report.ProgressThrough(done += occurrences, queue.Occurrences());
-    }
+    });
     session_->queuedWords.Clear();
     report.Succeeded();
     return unknown;

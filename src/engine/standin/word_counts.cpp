@@ -36,7 +36,7 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t n) {
 }  // namespace
 
 void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) {
-  if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow();
+  if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow(512);
   tags_.resize(words.size());
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t k = 0; k < words.size(); ++k) {
@@ -97,7 +97,7 @@ std::uint32_t WordCounts::Find(std::u16string_view word) const {
 }
 
 std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::int64_t count) {
-  if ((counts_.size() + 1) * 2 > slots_.size()) Grow();
+  if ((counts_.size() + 1) * 2 > slots_.size()) Grow(512);
   Slot& slot = slots_[SlotOf(word, tag)];
   if (slot.number != kEmpty) {
     counts_[slot.number] += count;
@@ -114,11 +114,17 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::uint32_t tag, std::
   return number;
 }
 
-// Doubles the table (at least), placing every word again.
-void WordCounts::Grow() {
+void WordCounts::Reserve(std::size_t more) {
+  if ((counts_.size() + more) * 2 > slots_.size()) Grow(more);
+  counts_.reserve(counts_.size() + more);
+  starts_.reserve(starts_.size() + more);
+}
+
+// Doubles the table (at least), placing every word again, with room for `more` words beyond those.
+void WordCounts::Grow(std::size_t more) {
   LargeVector<Slot> old = std::move(slots_);
   std::size_t size = old.empty() ? 4096 : old.size() * 2;
-  while (size < (counts_.size() + 512) * 2) size *= 2;
+  while (size < (counts_.size() + more) * 2) size *= 2;
   slots_.assign(size, Slot{});
   const std::size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {

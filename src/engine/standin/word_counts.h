@@ -19,6 +19,8 @@ class WordCounts {
 
   // Counts one more of each word; `numbers` receives their numbers (their places in first-met order).
   void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
+  // Makes room for this many more words.
+  void Reserve(std::size_t more);
   // Counts `count` more of the word; returns its number.
   std::uint32_t Add(std::u16string_view word, std::int64_t count = 1);
   // Counts the words of a later part of the same text, in their order; returns the numbers here of
@@ -47,7 +49,7 @@ class WordCounts {
   std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t count);
   // The slot that holds the word, or the empty one where it belongs.
   std::size_t SlotOf(std::u16string_view word, std::uint32_t tag) const;
-  void Grow();
+  void Grow(std::size_t more);
 
   std::u16string characters_;
   std::vector<std::uint32_t> starts_{0};  // where each word begins, and where the next one would

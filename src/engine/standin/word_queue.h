@@ -1,33 +1,36 @@
 #pragma once
 // The words handed to the analyzers of one vocabulary-tools object, waiting for the unknown-word
-// search: each exact pair once, in the order first queued, with how often it came.
+// search: each exact pair once, in the order first queued, with how often it came. A pair is kept as
+// one text (the written form's length, the written form, the spoken form) in one character block.
 #include <cstdint>
+#include <string>
 #include <string_view>
-#include <vector>
 
-#include "engine/standin/position_index.h"
-#include "engine/standin/word_entry.h"
+#include "engine/standin/word_counts.h"
 
 namespace lexiglean::standin {
 
 class WordQueue {
  public:
-  struct Queued {
-    WordEntry entry;
-    std::int64_t occurrences;
-  };
-
   void Add(std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences);
   // Makes room for this many more pairs.
-  void Reserve(std::size_t more);
-  const std::vector<Queued>& Entries() const { return entries_; }
+  void Reserve(std::size_t more) { pairs_.Reserve(more); }
+  // Calls each(written, spoken, occurrences) for every pair, in order.
+  template <typename Each>
+  void ForEach(const Each& each) const {
+    for (std::uint32_t n = 0; n < pairs_.Size(); ++n) {
+      const std::u16string_view key = pairs_.Word(n);
+      const std::size_t length = static_cast<std::size_t>(key[0]) << 16 | key[1];
+      each(key.substr(2, length), key.substr(2 + length), pairs_.Count(n));
+    }
+  }
   // How many words came, repeats included.
   std::int64_t Occurrences() const { return occurrences_; }
   void Clear() { *this = WordQueue(); }
 
  private:
-  std::vector<Queued> entries_;
-  PositionIndex index_;
+  WordCounts pairs_;
+  std::u16string key_;  // reused to build each key
   std::int64_t occurrences_ = 0;
 };
 
