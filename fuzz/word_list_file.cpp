@@ -1,6 +1,8 @@
 // The word-list file reader on any bytes: no crash; in a file decoded line by line, each line reads as
-// it would alone (a stray byte of one line changes no other line); and every entry it returns that the
-// versioned variant can hold is written and read back unchanged.
+// it would alone (a stray byte of one line changes no other line); the bytes handed over in pieces
+// (sizes taken from the bytes), also repeated past the part that decides the encoding, read as the
+// whole; and every entry it returns that the versioned variant can hold is written and read back
+// unchanged.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -33,11 +35,36 @@ std::optional<std::vector<WordListFileEntry>> EntriesOfLinesAlone(std::string_vi
   return entries;
 }
 
+// The file read by WordListFileReader from pieces whose sizes the bytes themselves give (times `scale`).
+WordListFile ReadInPieces(std::string_view bytes, std::string_view sizes, std::size_t scale) {
+  WordListFile file;
+  WordListFileReader reader([&](WordListFileEntry&& entry) { file.entries.push_back(std::move(entry)); });
+  for (std::size_t i = 0; !bytes.empty(); ++i) {
+    const std::size_t size = 1 + static_cast<unsigned char>(sizes[i % sizes.size()]) % 64 * scale;
+    reader.Add(bytes.substr(0, size));
+    bytes.remove_prefix(std::min(size, bytes.size()));
+  }
+  reader.Finish();
+  file.versioned = reader.Versioned();
+  return file;
+}
+
+bool SameFile(const WordListFile& a, const WordListFile& b) {
+  return a.versioned == b.versioned && a.entries == b.entries;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes = fuzz::Bytes(data, size);
   const WordListFile file = ReadWordListFile(bytes);
+  if (!bytes.empty()) {
+    fuzz::Require(SameFile(ReadInPieces(bytes, bytes, 1), file), "the file read in pieces reads as the whole");
+    std::string repeated;
+    while (repeated.size() <= kEncodingSampleBytes) repeated += bytes;
+    fuzz::Require(SameFile(ReadInPieces(repeated, bytes, 257), ReadWordListFile(repeated)),
+                  "a long file read in pieces reads as the whole");
+  }
   if (DecideTextEncoding(bytes).encoding == TextEncoding::Utf8OrNarrowByLine) {
     const auto alone = EntriesOfLinesAlone(bytes, file.versioned);
     fuzz::Require(!alone || *alone == file.entries, "each line reads as it would alone");
