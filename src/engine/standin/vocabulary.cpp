@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 
 constexpr char kCustomWordsFile[] = "custom-words.txt";
 constexpr char kUserWordListFile[] = "vocabulary.txt";
+constexpr std::size_t kCustomWordsBlockBytes = std::size_t{1} << 20;
 
 // Adds the words of a one-word-a-line list (blanks around a word do not count; empty lines are
 // skipped); a missing file adds nothing.
@@ -92,17 +93,26 @@ void Vocabulary::CustomWordSet::Truncate(std::size_t count) {
 Vocabulary::CustomWordSet& Vocabulary::Custom() {
   if (!customWords_) {
     CustomWordSet set;
-    if (!userFolder_.empty()) {
-      const fs::path path = CustomWordsPath();
-      if (const std::optional<std::string> bytes = ReadFileIfPresent(path)) {
-        // The stand-in writes this file as a versioned UTF-8 word list; anything else is not its own.
-        if (!IsValidUtf8(*bytes)) throw DamagedCustomWords(path, u"it is not UTF-8");
-        WordListFile file = ReadWordListFile(*bytes);
-        if (!file.versioned && !bytes->empty()) {
-          throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
-        }
-        set.entries.reserve(file.entries.size());
-        for (WordEntry& entry : file.entries) set.Add(std::move(entry));
+    const fs::path path = CustomWordsPath();
+    std::optional<std::ifstream> file;
+    if (!userFolder_.empty()) file = OpenFileIfPresent(path);
+    if (file) {
+      // Read in blocks, each entry stored as its line is read. The stand-in writes this file as a
+      // versioned UTF-8 word list; anything else is not its own.
+      Utf8Validity utf8;
+      WordListFileReader reader([&](WordEntry&& entry) { set.Add(std::move(entry)); });
+      std::string block(kCustomWordsBlockBytes, '\0');
+      bool empty = true;
+      while (const std::size_t read = ReadBlock(*file, path, block.data(), block.size())) {
+        const std::string_view bytes(block.data(), read);
+        utf8.Add(bytes);
+        reader.Add(bytes);
+        empty = false;
+      }
+      reader.Finish();
+      if (!utf8.Valid()) throw DamagedCustomWords(path, u"it is not UTF-8");
+      if (!reader.Versioned() && !empty) {
+        throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
       }
     }
     customWords_ = std::move(set);

@@ -16,12 +16,6 @@ std::int32_t StandinWordItem::get_Flags() {
   });
 }
 
-StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries)
-    : profile_(std::move(profile)) {
-  entries_.reserve(entries.size());
-  for (WordEntry& entry : entries) Append(std::move(entry));
-}
-
 namespace {
 
 constexpr auto kMostEntries = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
@@ -35,6 +29,11 @@ StandinError DocumentChanged() {
 }
 
 }  // namespace
+
+StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries)
+    : profile_(std::move(profile)), entries_(std::move(entries)) {
+  if (entries_.size() > kMostEntries) throw TooManyEntries();
+}
 
 StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile,
                                              std::shared_ptr<const DocumentWords> document)
