@@ -115,15 +115,26 @@ void WordListFileReader::TakeLine(std::string_view bytes) {
 }
 
 std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entries) {
-  std::string bytes = Utf16ToUtf8(kVersionedWordListHeader);
-  bytes += "\r\n";
-  for (const WordListFileEntry& entry : entries) {
-    bytes += Utf16ToUtf8(entry.written);
-    bytes += "\\\\";
-    bytes += Utf16ToUtf8(entry.spoken);
-    bytes += "\r\n";
-  }
+  std::string bytes;
+  FormatVersionedWordList(entries, [&](std::string_view piece) { bytes += piece; });
   return bytes;
+}
+
+void FormatVersionedWordList(const std::vector<WordListFileEntry>& entries,
+                             const std::function<void(std::string_view)>& take) {
+  constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+  std::string piece = Utf16ToUtf8(kVersionedWordListHeader);
+  piece += "\r\n";
+  for (const WordListFileEntry& entry : entries) {
+    piece += Utf16ToUtf8(entry.written);
+    piece += "\\\\";
+    piece += Utf16ToUtf8(entry.spoken);
+    piece += "\r\n";
+    if (piece.size() < kPieceBytes) continue;
+    take(piece);
+    piece.clear();
+  }
+  take(piece);
 }
 
 std::optional<std::u16string> VersionedWordListProblem(const WordListFileEntry& entry) {

@@ -66,6 +66,9 @@ class WordListFileReader {
 
 // The versioned variant: the header, then one line per entry; UTF-8, lines ended CR LF.
 std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entries);
+// The same bytes handed to `take` in pieces of about a megabyte, for a file written as it is made.
+void FormatVersionedWordList(const std::vector<WordListFileEntry>& entries,
+                             const std::function<void(std::string_view)>& take);
 
 // Why the entry cannot be written to a versioned file so that it reads back the same (a line break,
 // an empty written form, a written form holding two backslashes in a row or ending in one, an unpaired

@@ -77,7 +77,12 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
   return bytes;
 }
 
-void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& given) const {
+void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& temporary) const {
+  Replace(target, [&](const PieceSink& sink) { sink(bytes); }, temporary);
+}
+
+void FileReplacer::Replace(const fs::path& target, const std::function<void(const PieceSink&)>& write,
+                           const fs::path& given) const {
   const std::u16string failure = u"Cannot write " + Quoted(target) + u": ";
   const fs::path replaced = FileBehindLinks(target);
   std::error_code missing;
@@ -90,7 +95,8 @@ void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const
     throw StandinError(E_FAIL, failure + u"cannot create the temporary file " + Quoted(temporary) + u".");
   }
   TemporaryFile written(temporary);
-  const bool complete = WriteAll(file, bytes);
+  bool complete = true;
+  write([&](std::string_view piece) { complete = complete && WriteAll(file, piece); });
   file.close();
   if (!complete || file.fail()) {
     throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");

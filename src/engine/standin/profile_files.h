@@ -4,6 +4,7 @@
 // content, never a mixture; a failed write leaves the old file as it was.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
 #include <optional>
 #include <string>
@@ -31,6 +32,11 @@ class FileReplacer {
   // that file), the link stays. A read-only target is refused, as Windows refuses to replace it. On
   // failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
   void Replace(const std::filesystem::path& target, std::string_view bytes,
+               const std::filesystem::path& temporary) const;
+  // The same with the bytes made as they are written: `write` hands them to its sink in pieces, so that
+  // a large file is never held whole.
+  using PieceSink = std::function<void(std::string_view)>;
+  void Replace(const std::filesystem::path& target, const std::function<void(const PieceSink&)>& write,
                const std::filesystem::path& temporary) const;
 
  protected:

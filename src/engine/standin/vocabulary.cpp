@@ -153,7 +153,8 @@ std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& 
   try {
     EnsureFolder(userFolder_);
     const fs::path path = CustomWordsPath();
-    files_.Replace(path, FormatVersionedWordList(custom.entries), ProfileTemporaryPath(path));
+    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(custom.entries, sink); };
+    files_.Replace(path, write, ProfileTemporaryPath(path));
   } catch (...) {
     custom.Truncate(stored);  // as before the call, here as on disk
     throw;

@@ -116,7 +116,8 @@ void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t)
       }
     }
     const std::filesystem::path target(path);
-    profile_->Files().Replace(target, FormatVersionedWordList(entries_), UnusedTemporaryPath(target));
+    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(entries_, sink); };
+    profile_->Files().Replace(target, write, UnusedTemporaryPath(target));
   });
 }
 
