@@ -120,7 +120,7 @@ std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entrie
   return bytes;
 }
 
-void FormatVersionedWordList(const std::vector<WordListFileEntry>& entries,
+void FormatVersionedWordList(std::span<const WordListFileEntry> entries,
                              const std::function<void(std::string_view)>& take) {
   constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
   std::string piece = Utf16ToUtf8(kVersionedWordListHeader);

@@ -5,6 +5,7 @@
 // (and keeps its custom words in) the versioned one.
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,7 +68,7 @@ class WordListFileReader {
 // The versioned variant: the header, then one line per entry; UTF-8, lines ended CR LF.
 std::string FormatVersionedWordList(const std::vector<WordListFileEntry>& entries);
 // The same bytes handed to `take` in pieces of about a megabyte, for a file written as it is made.
-void FormatVersionedWordList(const std::vector<WordListFileEntry>& entries,
+void FormatVersionedWordList(std::span<const WordListFileEntry> entries,
                              const std::function<void(std::string_view)>& take);
 
 // Why the entry cannot be written to a versioned file so that it reads back the same (a line break,

@@ -84,7 +84,7 @@ bool Vocabulary::CustomWordSet::Add(WordEntry&& entry) {
 }
 
 void Vocabulary::CustomWordSet::Truncate(std::size_t count) {
-  std::vector<WordEntry> kept = std::move(entries);
+  std::vector<WordEntry> kept = entries.Take();
   kept.resize(count);
   *this = CustomWordSet();
   for (WordEntry& entry : kept) Add(std::move(entry));
@@ -136,24 +136,25 @@ bool Vocabulary::Contains(const std::u16string& written, bool capSensitive) {
   return lowerCaseWords_->contains(LowerCase(written));
 }
 
-const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries; }
+const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries.All(); }
 
-std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& candidates) {
+std::shared_ptr<const std::vector<WordEntry>> Vocabulary::SharedCustomWords() { return Custom().entries.Share(); }
+
+std::size_t Vocabulary::AddCustomWords(std::span<const WordEntry> candidates) {
   if (userFolder_.empty()) throw StandinError(E_FAIL, u"No user is loaded: there is no vocabulary to add words to.");
   CustomWordSet& custom = Custom();
   const std::size_t stored = custom.entries.size();
-  std::vector<WordEntry> added;
   for (const WordEntry& entry : candidates) {
     if (entry.written.empty() || VersionedWordListProblem(entry) || custom.Contains(entry)) continue;
     if (entry.spoken.empty() && (BaseWords().contains(entry.written) || custom.ContainsWritten(entry.written))) continue;
-    added.push_back(entry);
     custom.Add(WordEntry(entry));
   }
-  if (added.empty()) return added;
+  const std::size_t added = custom.entries.size() - stored;
+  if (added == 0) return 0;
   try {
     EnsureFolder(userFolder_);
     const fs::path path = CustomWordsPath();
-    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(custom.entries, sink); };
+    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(custom.entries.All(), sink); };
     files_.Replace(path, write, ProfileTemporaryPath(path));
   } catch (...) {
     custom.Truncate(stored);  // as before the call, here as on disk
