@@ -9,7 +9,8 @@ namespace lexiglean::standin {
 std::shared_ptr<IWordCollection> StandinUserVocabulary::GetCustomWords(std::int32_t) {
   return ComCall(IID_IUserVocabulary, [&]() -> std::shared_ptr<IWordCollection> {
     session_->profile->UserFolder();  // no user, no custom words to read
-    return std::make_shared<StandinWordCollection>(session_->profile, session_->profile->Words().SharedCustomWords(), 0);
+    return std::make_shared<StandinWordCollection>(session_->profile, session_->profile->Words().SharedCustomWords(),
+                                                   0);
   });
 }
 

@@ -154,7 +154,9 @@ std::size_t Vocabulary::AddCustomWords(std::span<const WordEntry> candidates) {
   try {
     EnsureFolder(userFolder_);
     const fs::path path = CustomWordsPath();
-    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(custom.entries.All(), sink); };
+    const auto write = [&](const FileReplacer::PieceSink& sink) {
+      FormatVersionedWordList(custom.entries.All(), sink);
+    };
     files_.Replace(path, write, ProfileTemporaryPath(path));
   } catch (...) {
     custom.Truncate(stored);  // as before the call, here as on disk
