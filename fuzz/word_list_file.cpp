@@ -1,8 +1,8 @@
 // The word-list file reader on any bytes: no crash; in a file decoded line by line, each line reads as
 // it would alone (a stray byte of one line changes no other line); the bytes handed over in pieces
 // (sizes taken from the bytes), also repeated past the part that decides the encoding, read as the
-// whole; and every entry it returns that the versioned variant can hold is written and read back
-// unchanged.
+// whole and are valid UTF-8 as the whole is; and every entry it returns that the versioned variant can
+// hold is written and read back unchanged.
 #include <algorithm>
 #include <optional>
 #include <string>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fuzz_input.h"
+#include "platform/text.h"
 #include "platform/text_decoding.h"
 #include "platform/word_list_file.h"
 
@@ -35,16 +36,21 @@ std::optional<std::vector<WordListFileEntry>> EntriesOfLinesAlone(std::string_vi
   return entries;
 }
 
-// The file read by WordListFileReader from pieces whose sizes the bytes themselves give (times `scale`).
+// The file read by WordListFileReader from pieces whose sizes the bytes themselves give (times `scale`);
+// the same pieces' UTF-8 validity must be that of the whole.
 WordListFile ReadInPieces(std::string_view bytes, std::string_view sizes, std::size_t scale) {
   WordListFile file;
   WordListFileReader reader([&](WordListFileEntry&& entry) { file.entries.push_back(std::move(entry)); });
+  Utf8Validity utf8;
+  const bool valid = IsValidUtf8(bytes);
   for (std::size_t i = 0; !bytes.empty(); ++i) {
     const std::size_t size = 1 + static_cast<unsigned char>(sizes[i % sizes.size()]) % 64 * scale;
     reader.Add(bytes.substr(0, size));
+    utf8.Add(bytes.substr(0, size));
     bytes.remove_prefix(std::min(size, bytes.size()));
   }
   reader.Finish();
+  fuzz::Require(utf8.Valid() == valid, "UTF-8 checked in pieces is checked as the whole");
   file.versioned = reader.Versioned();
   return file;
 }
