@@ -12,8 +12,6 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,12 +20,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "bench_standin.h"
+#include "child_run.h"
 #include "engine/recogniser.h"
 #include "rate_reporter.h"
 
@@ -129,42 +127,9 @@ void WriteCustomWords() {
   }
 }
 
-struct ChildRun {
-  double seconds = 0;
-  double peakMb = 0;
-  bool ok = false;
-};
-
-ChildRun Waited(pid_t child, std::chrono::steady_clock::time_point start) {
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  ChildRun run;
-  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  run.peakMb = static_cast<double>(usage.ru_maxrss) / 1024.0;
-  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  return run;
-}
-
-// Runs the work in a child process of its own; exit status 0 when it did what it should.
-ChildRun InChild(const std::function<bool()>& work) {
-  std::fflush(nullptr);
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    bool ok = false;
-    try {
-      ok = work();
-    } catch (const std::exception& e) {
-      std::fprintf(stderr, "%s\n", e.what());
-    } catch (...) {
-      std::fprintf(stderr, "failed\n");
-    }
-    std::fflush(nullptr);
-    _exit(ok ? 0 : 1);
-  }
-  return Waited(child, start);
-}
+using bench::ChildRun;
+using bench::InChild;
+using bench::Waited;
 
 void Report(benchmark::State& state, const ChildRun& run) {
   if (!run.ok) state.SkipWithError("the child process failed");

@@ -5,6 +5,9 @@
 //                    N = 10,000, 100,000 and 1,000,000
 //   Refill/N         the model alone: the same entries handed to WordList::refillImported
 //   OneByOne/N       the model alone: the same entries added one by one, each at its sorted place
+//   ImportPeak/N     one import of the N-entry file in a child process of its own: wall time, the child's
+//                    peak resident memory (PeakMB; it prints what it had resident before the import);
+//                    N = 1,000,000
 //   MillionItemsResident   resident megabytes of a million 20-character items in the model plus the
 //                    script window
 // and the ratios time(10 N) / time(N) (CPU time; Import and Refill the median of three repetitions)
@@ -28,6 +31,7 @@
 
 #include "app/main_dialog.h"
 #include "bench_standin.h"
+#include "child_run.h"
 #include "platform/text.h"
 #include "platform/word_list_file.h"
 #include "rate_reporter.h"
@@ -235,6 +239,24 @@ double ResidentMegabytes() {
   return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1 << 20);
 }
 
+// One import in a child process: its peak memory, and what it started with (the parent's pages).
+void BM_ImportPeak(benchmark::State& state, std::size_t n) {
+  const fs::path& file = Shared().File(n);
+  for (auto _ : state) {
+    malloc_trim(0);  // the child starts with only what the parent still uses
+    const bench::ChildRun run = bench::InChild([&] {
+      const double startMb = ResidentMegabytes();
+      ImportSession session(file);
+      session.Import();
+      std::printf("  (%zu rows; started with %.1f MB resident)\n", session.window.Rows().size(), startMb);
+      return session.window.Rows().size() > 0;
+    });
+    if (!run.ok) state.SkipWithError("the child process failed");
+    state.SetIterationTime(run.seconds);
+    state.counters["PeakMB"] = run.peakMb;
+  }
+}
+
 // Resident megabytes a million items of 20-letter written forms add, in the model and the script window.
 void BM_MillionItemsResident(benchmark::State& state) {
   for (auto _ : state) {
@@ -311,6 +333,10 @@ void PrintRatios(const bench::RateReporter& reporter) {
 
 int main(int argc, char** argv) {
   // Memory first, while the heap holds nothing else.
+  benchmark::RegisterBenchmark(SizedName("ImportPeak", kSizes[2]).c_str(), BM_ImportPeak, kSizes[2])
+      ->UseManualTime()
+      ->Iterations(1)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("MillionItemsResident", BM_MillionItemsResident)
       ->Iterations(1)
       ->Unit(benchmark::kMillisecond);

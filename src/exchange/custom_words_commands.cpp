@@ -15,9 +15,7 @@ void CustomWordsCommands::CollectCustomWords() {
   }
   resetAll_();
   window_.SetStatusText(u" ... collecting Custom Words ...");
-  const std::shared_ptr<IWordCollection> customWords =
-      Delivered(FreshUserVocabulary(engine_)->GetCustomWords(-1), IID_IWordCollection);
-  RefillWithImportedItems(wordList_, *customWords);
+  RefillWithImportedItems(wordList_, Delivered(FreshUserVocabulary(engine_)->GetCustomWords(-1), IID_IWordCollection));
   wordList_.refreshStatus();
   // With no custom words there is nothing to select; the list gets the focus all the same.
   wordList_.select(0);

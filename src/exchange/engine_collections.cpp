@@ -32,14 +32,15 @@ std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& 
   return collection;
 }
 
-void RefillWithImportedItems(WordList& wordList, IWordCollection& collection) {
+void RefillWithImportedItems(WordList& wordList, std::shared_ptr<IWordCollection> collection) {
   // The list changes only once every entry is in hand: a failure part way leaves it as it was.
   std::vector<std::pair<std::u16string, std::u16string>> entries;
-  for (std::int32_t i = 0; i < collection.get_Count(); ++i) {
-    const std::shared_ptr<IWordItem> item = collection.get_Item(i);
+  for (std::int32_t i = 0; i < collection->get_Count(); ++i) {
+    const std::shared_ptr<IWordItem> item = collection->get_Item(i);
     if (item == nullptr) throw ComError(E_POINTER, IID_IWordItem);
     entries.emplace_back(item->get_WrittenForm(), item->get_SpokenForm());
   }
+  collection.reset();
   wordList.refillImported(std::move(entries));
 }
 

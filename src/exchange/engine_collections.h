@@ -23,7 +23,8 @@ std::shared_ptr<IWordCollection> CheckedItemsCollection(const EngineConnection& 
                                                         CheckedItemsTaken taken);
 
 // Replaces the list by every entry of the collection, in its order, as WordList::addImportedItem adds
-// them (the count is read anew before each entry); nothing changes when reading an entry fails.
-void RefillWithImportedItems(WordList& wordList, IWordCollection& collection);
+// them (the count is read anew before each entry); nothing changes when reading an entry fails. The
+// collection is let go once its entries are read, before the list is rebuilt.
+void RefillWithImportedItems(WordList& wordList, std::shared_ptr<IWordCollection> collection);
 
 }  // namespace lexiglean

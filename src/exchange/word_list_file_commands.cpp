@@ -16,6 +16,7 @@ namespace {
 
 const std::u16string kImportFilter = std::u16string(u"Text Files(*.txt)") + u'\0' + u"*.txt";
 const std::u16string kExportFilter = std::u16string(u"Text File (*.txt)") + u'\0' + u"*.txt";
+constexpr std::size_t kImportBlockBytes = std::size_t{1} << 20;
 
 }  // namespace
 
@@ -34,26 +35,28 @@ void WordListFileCommands::ImportFromTextFile() {
 }
 
 void WordListFileCommands::Import(const std::u16string& path) {
-  const std::shared_ptr<IWordCollection> fromFile = NewWordCollection(engine_);
+  std::shared_ptr<IWordCollection> fromFile = NewWordCollection(engine_);
   {
-    std::optional<std::string> bytes = ReadWholeFile(std::filesystem::path(path));
-    if (!bytes) {
+    // The file's entries go to the collection as they are read: neither the file nor its entries are
+    // held whole.
+    WordListFileReader reader([&](WordListFileEntry&& entry) { fromFile->Add(entry.written, entry.spoken); });
+    const auto add = [&](std::string_view block) { reader.Add(block); };
+    if (!ReadFileInBlocks(std::filesystem::path(path), kImportBlockBytes, add)) {
       ShowFileOpenFailed(window_, path);
       return;
     }
-    const WordListFile file = ReadWordListFile(*bytes);
-    bytes.reset();
-    for (const WordListFileEntry& entry : file.entries) fromFile->Add(entry.written, entry.spoken);
+    reader.Finish();
   }
-  const std::shared_ptr<IWordCollection> checkedItems =
-      CheckedItemsCollection(engine_, wordList_, CheckedItemsTaken::all);
-  const std::shared_ptr<IWordCollection> combined =
+  std::shared_ptr<IWordCollection> checkedItems = CheckedItemsCollection(engine_, wordList_, CheckedItemsTaken::all);
+  std::shared_ptr<IWordCollection> combined =
       Delivered(FreshAnalyzer(engine_)->CombineCollections(fromFile, checkedItems), IID_IWordCollection);
+  fromFile.reset();  // the combined collection is all the list needs now
+  checkedItems.reset();
   if (combined->get_Count() == 0) {
     window_.MessageBox(true, u"No new words", u"Sorry", MB_OK);
     return;
   }
-  RefillWithImportedItems(wordList_, *combined);
+  RefillWithImportedItems(wordList_, std::move(combined));
   wordList_.refreshStatus();
 }
 

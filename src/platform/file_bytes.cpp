@@ -24,6 +24,21 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   return ReadFileHead(file, static_cast<std::size_t>(size));
 }
 
+bool ReadFileInBlocks(const std::filesystem::path& file, std::size_t blockSize,
+                      const std::function<void(std::string_view)>& take) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file, error)) return false;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return false;
+  std::string block(blockSize, '\0');
+  while (in) {
+    in.read(block.data(), static_cast<std::streamsize>(blockSize));
+    if (in.bad()) return false;
+    if (in.gcount() > 0) take(std::string_view(block.data(), static_cast<std::size_t>(in.gcount())));
+  }
+  return true;
+}
+
 bool WriteWholeFile(const std::filesystem::path& file, std::string_view bytes) {
   std::ofstream out(file, std::ios::binary | std::ios::trunc);
   if (!out) return false;  // nothing was created

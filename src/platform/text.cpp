@@ -108,6 +108,24 @@ bool IsValidUtf8(std::string_view bytes) {
   return true;
 }
 
+void Utf8Validity::Add(std::string_view bytes) {
+  if (!valid_) return;
+  std::size_t complete = bytes.size();
+  while (complete > 0 && static_cast<unsigned char>(bytes[complete - 1]) >= 0x80) --complete;
+  if (complete == 0) {
+    held_.append(bytes);
+    return;
+  }
+  // No character holds an ASCII byte: up to the last one, the characters are whole.
+  if (held_.empty()) {
+    valid_ = IsValidUtf8(bytes.substr(0, complete));
+  } else {
+    held_.append(bytes.substr(0, complete));
+    valid_ = IsValidUtf8(held_);
+  }
+  held_.assign(bytes.substr(complete));
+}
+
 std::string Utf16ToUtf8(std::u16string_view utf16) {
   std::string out;
   out.reserve(utf16.size());

@@ -14,6 +14,18 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // True when the bytes are well-formed UTF-8.
 bool IsValidUtf8(std::string_view bytes);
 
+// IsValidUtf8 of bytes handed over in pieces cut anywhere (the blocks of a file).
+class Utf8Validity {
+ public:
+  void Add(std::string_view bytes);
+  // Whether everything added is valid UTF-8.
+  bool Valid() const { return valid_ && IsValidUtf8(held_); }
+
+ private:
+  std::string held_;  // the bytes after the last ASCII byte: their character may go on in the next piece
+  bool valid_ = true;
+};
+
 inline bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 inline bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 // The code point that starts at text[i], a surrogate pair read whole (an unpaired surrogate is returned

@@ -8,8 +8,6 @@
 namespace lexiglean {
 namespace {
 
-constexpr std::size_t kNulSample = std::size_t{64} << 10;
-
 std::u16string DecodeUtf16(std::string_view bytes, bool bigEndian) {
   std::u16string text;
   text.reserve(bytes.size() / 2);
@@ -40,7 +38,7 @@ TextEncodingChoice DecideTextEncoding(std::string_view firstBytes) {
   if (firstBytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::Utf8, 3};
   if (firstBytes.starts_with("\xFF\xFE")) return {TextEncoding::Utf16LittleEndian, 2};
   if (firstBytes.starts_with("\xFE\xFF")) return {TextEncoding::Utf16BigEndian, 2};
-  const std::string_view sample = firstBytes.substr(0, kNulSample);
+  const std::string_view sample = firstBytes.substr(0, kEncodingSampleBytes);
   std::size_t nulsAtEven = 0;
   std::size_t nulsAtOdd = 0;
   for (std::size_t i = sample.find('\0'); i != std::string_view::npos; i = sample.find('\0', i + 1)) {
@@ -56,8 +54,11 @@ TextEncodingChoice DecideTextEncoding(std::string_view firstBytes) {
 
 std::u16string DecodeTextBytes(std::string_view bytes) {
   const TextEncodingChoice choice = DecideTextEncoding(bytes);
-  bytes.remove_prefix(choice.byteOrderMarkLength);
-  switch (choice.encoding) {
+  return DecodeInEncoding(bytes.substr(choice.byteOrderMarkLength), choice.encoding);
+}
+
+std::u16string DecodeInEncoding(std::string_view bytes, TextEncoding encoding) {
+  switch (encoding) {
     case TextEncoding::Utf8: return Utf8ToUtf16(bytes);
     case TextEncoding::Utf16LittleEndian: return DecodeUtf16(bytes, false);
     case TextEncoding::Utf16BigEndian: return DecodeUtf16(bytes, true);

@@ -23,13 +23,21 @@ struct TextEncodingChoice {
   }
 };
 
-// Decides from the first bytes of a file (all of a small file, the first block of a large one; NUL bytes
-// are counted in the first 64 KiB).
+// How many of the first bytes decide: NUL bytes are counted in these.
+inline constexpr std::size_t kEncodingSampleBytes = std::size_t{64} << 10;
+
+// Decides from the first bytes of a file (all of a small file, else at least its first
+// kEncodingSampleBytes).
 TextEncodingChoice DecideTextEncoding(std::string_view firstBytes);
 
 // A whole file's bytes as UTF-16 by that rule; lines end at LF, CR LF or a lone CR, and keep their ends.
 // An odd last byte of UTF-16 is dropped.
 std::u16string DecodeTextBytes(std::string_view bytes);
+
+// Bytes in an encoding already decided (after any byte-order mark), as DecodeTextBytes decodes them in
+// the whole file. Decoding never joins bytes across a line end, so a line decodes alone as it does
+// within the file.
+std::u16string DecodeInEncoding(std::string_view bytes, TextEncoding encoding);
 
 // Whole lines (a block of a file cut after a line end) decoded line by line, UTF-8 where a line is valid
 // UTF-8, else the narrow code page; line ends are kept.

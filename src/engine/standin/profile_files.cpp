@@ -78,10 +78,11 @@ std::optional<std::string> ReadFileIfPresent(const fs::path& path) {
 }
 
 void FileReplacer::Replace(const fs::path& target, std::string_view bytes, const fs::path& temporary) const {
-  Replace(target, [bytes](const auto& write) { write(bytes); }, temporary);
+  Replace(target, [&](const PieceSink& sink) { sink(bytes); }, temporary);
 }
 
-void FileReplacer::Replace(const fs::path& target, const BytesProducer& produce, const fs::path& given) const {
+void FileReplacer::Replace(const fs::path& target, const std::function<void(const PieceSink&)>& write,
+                           const fs::path& given) const {
   const std::u16string failure = u"Cannot write " + Quoted(target) + u": ";
   const fs::path replaced = FileBehindLinks(target);
   std::error_code missing;
@@ -95,7 +96,7 @@ void FileReplacer::Replace(const fs::path& target, const BytesProducer& produce,
   }
   TemporaryFile written(temporary);
   bool complete = true;
-  produce([&](std::string_view piece) { complete = complete && WriteAll(file, piece); });
+  write([&](std::string_view piece) { complete = complete && WriteAll(file, piece); });
   file.close();
   if (!complete || file.fail()) {
     throw StandinError(E_FAIL, failure + u"writing the temporary file " + Quoted(temporary) + u" failed.");

@@ -3,8 +3,8 @@
 // same folder and renaming it over the old one, so that a crash leaves either the old or the new
 // content, never a mixture; a failed write leaves the old file as it was.
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <system_error>
 #include <optional>
 #include <string>
@@ -33,9 +33,10 @@ class FileReplacer {
   // failure removes what it wrote, leaves the target as it was and throws StandinError naming it.
   void Replace(const std::filesystem::path& target, std::string_view bytes,
                const std::filesystem::path& temporary) const;
-  // The same with bytes that `produce` hands, piece by piece, to the function it is given.
-  using BytesProducer = std::function<void(const std::function<void(std::string_view)>& write)>;
-  void Replace(const std::filesystem::path& target, const BytesProducer& produce,
+  // The same with the bytes made as they are written: `write` hands them to its sink in pieces, so that
+  // a large file is never held whole.
+  using PieceSink = std::function<void(std::string_view)>;
+  void Replace(const std::filesystem::path& target, const std::function<void(const PieceSink&)>& write,
                const std::filesystem::path& temporary) const;
 
  protected:

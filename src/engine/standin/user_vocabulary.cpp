@@ -9,19 +9,24 @@ namespace lexiglean::standin {
 std::shared_ptr<IWordCollection> StandinUserVocabulary::GetCustomWords(std::int32_t) {
   return ComCall(IID_IUserVocabulary, [&]() -> std::shared_ptr<IWordCollection> {
     session_->profile->UserFolder();  // no user, no custom words to read
-    return std::make_shared<StandinWordCollection>(session_->profile, session_->profile->Words().CustomWords());
+    return std::make_shared<StandinWordCollection>(session_->profile, session_->profile->Words().SharedCustomWords(),
+                                                   0);
   });
 }
 
 std::shared_ptr<IWordCollection> StandinUserVocabulary::AddToVocabulary(const std::shared_ptr<IWordCollection>& words,
                                                                         std::int32_t) {
   return ComCall(IID_IUserVocabulary, [&]() -> std::shared_ptr<IWordCollection> {
-    const std::vector<WordEntry>& candidates = OwnCollection(words).Entries();
+    const std::span<const WordEntry> candidates = OwnCollection(words).Entries();
     OperationReport report(session_->events, kAddingWords);
-    std::vector<WordEntry> added = session_->profile->Words().AddCustomWords(candidates);
+    Vocabulary& vocabulary = session_->profile->Words();
+    const std::size_t added = vocabulary.AddCustomWords(candidates);
     report.Progress(static_cast<std::int64_t>(candidates.size()), static_cast<std::int64_t>(candidates.size()));
     report.Succeeded();
-    return std::make_shared<StandinWordCollection>(session_->profile, std::move(added));
+    // The entries added, shared with the custom words that now end with them.
+    std::shared_ptr<const std::vector<WordEntry>> customWords = vocabulary.SharedCustomWords();
+    const std::size_t from = customWords->size() - added;
+    return std::make_shared<StandinWordCollection>(session_->profile, std::move(customWords), from);
   });
 }
 

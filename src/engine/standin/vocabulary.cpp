@@ -14,6 +14,7 @@ namespace fs = std::filesystem;
 
 constexpr char kCustomWordsFile[] = "custom-words.txt";
 constexpr char kUserWordListFile[] = "vocabulary.txt";
+constexpr std::size_t kCustomWordsBlockBytes = std::size_t{1} << 20;
 
 // Adds the words of a one-word-a-line list (blanks around a word do not count; empty lines are
 // skipped); a missing file adds nothing.
@@ -82,7 +83,7 @@ bool Vocabulary::CustomWordSet::Add(WordEntry&& entry) {
 }
 
 void Vocabulary::CustomWordSet::Truncate(std::size_t count) {
-  std::vector<WordEntry> kept = std::move(entries);
+  std::vector<WordEntry> kept = entries.Take();
   kept.resize(count);
   *this = CustomWordSet();
   for (WordEntry& entry : kept) Add(std::move(entry));
@@ -91,17 +92,26 @@ void Vocabulary::CustomWordSet::Truncate(std::size_t count) {
 Vocabulary::CustomWordSet& Vocabulary::Custom() {
   if (!customWords_) {
     CustomWordSet set;
-    if (!userFolder_.empty()) {
-      const fs::path path = CustomWordsPath();
-      if (const std::optional<std::string> bytes = ReadFileIfPresent(path)) {
-        // The stand-in writes this file as a versioned UTF-8 word list; anything else is not its own.
-        if (!IsValidUtf8(*bytes)) throw DamagedCustomWords(path, u"it is not UTF-8");
-        WordListFile file = ReadWordListFile(*bytes);
-        if (!file.versioned && !bytes->empty()) {
-          throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
-        }
-        set.entries.reserve(file.entries.size());
-        for (WordEntry& entry : file.entries) set.Add(std::move(entry));
+    const fs::path path = CustomWordsPath();
+    std::optional<std::ifstream> file;
+    if (!userFolder_.empty()) file = OpenFileIfPresent(path);
+    if (file) {
+      // Read in blocks, each entry stored as its line is read. The stand-in writes this file as a
+      // versioned UTF-8 word list; anything else is not its own.
+      Utf8Validity utf8;
+      WordListFileReader reader([&](WordEntry&& entry) { set.Add(std::move(entry)); });
+      std::string block(kCustomWordsBlockBytes, '\0');
+      bool empty = true;
+      while (const std::size_t read = ReadBlock(*file, path, block.data(), block.size())) {
+        const std::string_view bytes(block.data(), read);
+        utf8.Add(bytes);
+        reader.Add(bytes);
+        empty = false;
+      }
+      reader.Finish();
+      if (!utf8.Valid()) throw DamagedCustomWords(path, u"it is not UTF-8");
+      if (!reader.Versioned() && !empty) {
+        throw DamagedCustomWords(path, u"its first line is not \"@Version=Plato-UTF8\"");
       }
     }
     customWords_ = std::move(set);
@@ -126,24 +136,28 @@ bool Vocabulary::Contains(std::u16string_view written, bool capSensitive) {
   return lowerCaseWords_->Find(LowerCase(written)) != WordCounts::kNone;
 }
 
-const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries; }
+const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries.All(); }
 
-std::vector<WordEntry> Vocabulary::AddCustomWords(const std::vector<WordEntry>& candidates) {
+std::shared_ptr<const std::vector<WordEntry>> Vocabulary::SharedCustomWords() { return Custom().entries.Share(); }
+
+std::size_t Vocabulary::AddCustomWords(std::span<const WordEntry> candidates) {
   if (userFolder_.empty()) throw StandinError(E_FAIL, u"No user is loaded: there is no vocabulary to add words to.");
   CustomWordSet& custom = Custom();
   const std::size_t stored = custom.entries.size();
-  std::vector<WordEntry> added;
   for (const WordEntry& entry : candidates) {
     if (entry.written.empty() || VersionedWordListProblem(entry) || custom.Contains(entry)) continue;
     if (entry.spoken.empty() && (BaseWords().Find(entry.written) != WordCounts::kNone || custom.ContainsWritten(entry.written))) continue;
-    added.push_back(entry);
     custom.Add(WordEntry(entry));
   }
-  if (added.empty()) return added;
+  const std::size_t added = custom.entries.size() - stored;
+  if (added == 0) return 0;
   try {
     EnsureFolder(userFolder_);
     const fs::path path = CustomWordsPath();
-    files_.Replace(path, FormatVersionedWordList(custom.entries), ProfileTemporaryPath(path));
+    const auto write = [&](const FileReplacer::PieceSink& sink) {
+      FormatVersionedWordList(custom.entries.All(), sink);
+    };
+    files_.Replace(path, write, ProfileTemporaryPath(path));
   } catch (...) {
     custom.Truncate(stored);  // as before the call, here as on disk
     throw;

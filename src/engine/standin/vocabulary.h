@@ -4,11 +4,13 @@
 // when first needed; lookups are case-sensitive on the written form.
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "engine/standin/position_index.h"
 #include "engine/standin/profile_files.h"
+#include "engine/standin/shared_entries.h"
 #include "engine/standin/word_counts.h"
 #include "engine/standin/word_entry.h"
 
@@ -26,19 +28,22 @@ class Vocabulary {
   bool Contains(std::u16string_view written, bool capSensitive);
 
   const std::vector<WordEntry>& CustomWords();
+  // The same entries, for a collection to share (see SharedEntries).
+  std::shared_ptr<const std::vector<WordEntry>> SharedCustomWords();
 
-  // Adds the candidates that bring something new and stores the custom words; returns those added,
-  // in order. Skipped: an empty written form, an entry a word-list file cannot hold, an exact pair
-  // already among the custom words (or earlier in the candidates), and a known written form with an
-  // empty spoken form. Nothing changes, on disk or here, when storing fails.
-  std::vector<WordEntry> AddCustomWords(const std::vector<WordEntry>& candidates);
+  // Adds the candidates that bring something new and stores the custom words; returns how many it
+  // added, in order, at the end of the custom words. Skipped: an empty written form, an entry a
+  // word-list file cannot hold, an exact pair already among the custom words (or earlier in the
+  // candidates), and a known written form with an empty spoken form. Nothing changes, on disk or here,
+  // when storing fails.
+  std::size_t AddCustomWords(std::span<const WordEntry> candidates);
 
   std::filesystem::path CustomWordsPath() const;
 
  private:
   // The custom words, each stored once: the indexes hold positions in `entries`.
   struct CustomWordSet {
-    std::vector<WordEntry> entries;
+    SharedEntries entries;
     PositionIndex pairs;
     PositionIndex writtenForms;  // the first entry of each written form
     bool Contains(const WordEntry& entry) const;

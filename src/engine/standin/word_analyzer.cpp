@@ -1,9 +1,8 @@
 #include "engine/standin/word_analyzer.h"
 
-#include <functional>
-#include <memory_resource>
-#include <unordered_set>
+#include <vector>
 
+#include "engine/standin/position_index.h"
 #include "engine/standin/standin_error.h"
 #include "engine/standin/word_collection.h"
 
@@ -61,17 +60,22 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::CombineCollections(const s
   return ComCall(IID_IWordAnalyzer, [&]() -> std::shared_ptr<IWordCollection> {
     StandinWordCollection& first = OwnCollection(a);
     StandinWordCollection& second = OwnCollection(b);
-    auto combined = std::make_shared<StandinWordCollection>(session_->profile);
-    // The pairs met so far, by reference to the entries of both collections.
-    std::pmr::monotonic_buffer_resource nodes;
-    std::pmr::unordered_set<std::reference_wrapper<const WordEntry>, WordEntryHash, std::equal_to<WordEntry>> seen(&nodes);
-    seen.reserve(first.Entries().size() + second.Entries().size());
+    // The first entry of each pair, by reference to the entries of both collections, found through
+    // its position; copied once the number of distinct pairs is known.
+    std::vector<const WordEntry*> kept;
+    PositionIndex positions;
     for (StandinWordCollection* source : {&first, &second}) {
       for (const WordEntry& entry : source->Entries()) {
-        if (seen.insert(entry).second) combined->Append(entry);
+        const std::uint64_t hash = TextHash(entry.spoken, TextHash(entry.written));
+        if (positions.Find(hash, [&](std::uint32_t i) { return *kept[i] == entry; }) != PositionIndex::kNone) continue;
+        positions.Insert(hash, static_cast<std::uint32_t>(kept.size()));
+        kept.push_back(&entry);
       }
     }
-    return combined;
+    std::vector<WordEntry> entries;
+    entries.reserve(kept.size());
+    for (const WordEntry* entry : kept) entries.push_back(*entry);
+    return std::make_shared<StandinWordCollection>(session_->profile, std::move(entries));
   });
 }
 

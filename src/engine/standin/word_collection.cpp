@@ -1,6 +1,7 @@
 #include "engine/standin/word_collection.h"
 
 #include <limits>
+#include <vector>
 
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
@@ -14,12 +15,6 @@ std::int32_t StandinWordItem::get_Flags() {
     if (!flags_) flags_ = profile_ != nullptr && profile_->Words().Contains(entry_.written) ? 1 : 0;
     return *flags_;
   });
-}
-
-StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries)
-    : profile_(std::move(profile)) {
-  entries_.reserve(entries.size());
-  for (WordEntry& entry : entries) Append(std::move(entry));
 }
 
 namespace {
@@ -36,6 +31,17 @@ StandinError DocumentChanged() {
 
 }  // namespace
 
+StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries)
+    : profile_(std::move(profile)), entries_(std::move(entries)) {
+  if (entries_.size() > kMostEntries) throw TooManyEntries();
+}
+
+StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile,
+                                             std::shared_ptr<const std::vector<WordEntry>> shared, std::size_t from)
+    : profile_(std::move(profile)), shared_(std::move(shared)), sharedFrom_(from) {
+  if (Entries().size() > kMostEntries) throw TooManyEntries();
+}
+
 StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> profile,
                                              std::shared_ptr<const DocumentWords> document)
     : profile_(std::move(profile)), document_(std::move(document)) {
@@ -44,10 +50,17 @@ StandinWordCollection::StandinWordCollection(std::shared_ptr<StandinProfile> pro
 
 void StandinWordCollection::Append(WordEntry entry) {
   if (Entries().size() >= kMostEntries) throw TooManyEntries();
+  if (shared_) {
+    const std::span<const WordEntry> shared = Entries();
+    entries_.reserve(shared.size() + 1);
+    entries_.assign(shared.begin(), shared.end());
+    shared_.reset();
+  }
   entries_.push_back(std::move(entry));
 }
 
-const std::vector<WordEntry>& StandinWordCollection::Entries() {
+std::span<const WordEntry> StandinWordCollection::Entries() {
+  if (shared_) return std::span(*shared_).subspan(sharedFrom_);
   if (document_) {
     std::vector<WordEntry> entries;
     entries.reserve(document_->total);
@@ -73,7 +86,7 @@ std::u16string_view StandinWordCollection::DocumentWordAt(std::size_t index) {
 }
 
 std::int32_t StandinWordCollection::get_Count() {
-  return static_cast<std::int32_t>(document_ ? document_->total : entries_.size());
+  return static_cast<std::int32_t>(document_ ? document_->total : Entries().size());
 }
 
 std::shared_ptr<IWordItem> StandinWordCollection::get_Item(std::int32_t index) {
@@ -85,7 +98,7 @@ std::shared_ptr<IWordItem> StandinWordCollection::get_Item(std::int32_t index) {
     }
     const auto at = static_cast<std::size_t>(index);
     if (document_) return std::make_shared<StandinWordItem>(WordEntry{std::u16string(DocumentWordAt(at)), {}}, profile_);
-    return std::make_shared<StandinWordItem>(entries_[at], profile_);
+    return std::make_shared<StandinWordItem>(Entries()[at], profile_);
   });
 }
 
@@ -98,9 +111,9 @@ std::shared_ptr<IWordItem> StandinWordCollection::Add(const std::u16string& writ
 
 std::int32_t StandinWordCollection::Find(const std::u16string& written, const std::u16string& spoken) {
   return ComCall(IID_IWordCollection, [&]() -> std::int32_t {
-    Entries();
-    for (; indexed_ < entries_.size(); ++indexed_) {
-      firstPosition_.try_emplace(entries_[indexed_], static_cast<std::int32_t>(indexed_ + 1));
+    const std::span<const WordEntry> entries = Entries();
+    for (; indexed_ < entries.size(); ++indexed_) {
+      firstPosition_.try_emplace(entries[indexed_], static_cast<std::int32_t>(indexed_ + 1));
     }
     const auto found = firstPosition_.find(WordEntry{written, spoken});
     return found == firstPosition_.end() ? 0 : found->second;
@@ -117,7 +130,8 @@ void StandinWordCollection::SaveToFile(const std::u16string& path, std::int32_t)
       }
     }
     const std::filesystem::path target(path);
-    profile_->Files().Replace(target, FormatVersionedWordList(entries_), UnusedTemporaryPath(target));
+    const auto write = [&](const FileReplacer::PieceSink& sink) { FormatVersionedWordList(Entries(), sink); };
+    profile_->Files().Replace(target, write, UnusedTemporaryPath(target));
   });
 }
 

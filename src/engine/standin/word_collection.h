@@ -5,6 +5,7 @@
 // them only once something changes it or needs them all at once.
 #include <memory>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -36,6 +37,10 @@ class StandinWordItem : public IWordItem {
 class StandinWordCollection : public IWordCollection {
  public:
   explicit StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::vector<WordEntry> entries = {});
+  // The entries of `shared` from `from` on, shared with their keeper, which never changes them (see
+  // SharedEntries), until this collection changes.
+  StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::shared_ptr<const std::vector<WordEntry>> shared,
+                        std::size_t from);
   // The words of a document, in document order, each with an empty spoken form.
   StandinWordCollection(std::shared_ptr<StandinProfile> profile, std::shared_ptr<const DocumentWords> document);
 
@@ -48,7 +53,7 @@ class StandinWordCollection : public IWordCollection {
   void SaveToFile(const std::u16string& path, std::int32_t format) override;
 
   // Every entry (a document's words are read then).
-  const std::vector<WordEntry>& Entries();
+  std::span<const WordEntry> Entries();
   // The document whose words these are, while they have not been read into entries; else none.
   const DocumentWords* Document() const { return document_.get(); }
   void Append(WordEntry entry);
@@ -58,6 +63,9 @@ class StandinWordCollection : public IWordCollection {
 
   std::shared_ptr<StandinProfile> profile_;
   std::vector<WordEntry> entries_;
+  // Shared entries (those from sharedFrom_ on), while this collection has not changed.
+  std::shared_ptr<const std::vector<WordEntry>> shared_;
+  std::size_t sharedFrom_ = 0;
   std::shared_ptr<const DocumentWords> document_;
   // The document's words read so far by get_Item, and how many came before the current one.
   std::optional<WordSplitter> reading_;

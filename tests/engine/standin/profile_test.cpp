@@ -68,6 +68,21 @@ TEST_F(ProfileTest, CustomWordsPersistAcrossRestartsWithoutLeftoverFiles) {
   EXPECT_EQ(recogniser.CreateEngineControl()->GetSpeakerDetail(u"tester", u""), u"custom words: 2");
 }
 
+// Collections handed out share the custom words' entries: neither side's change reaches the other.
+TEST_F(ProfileTest, HandedOutCollectionsAndTheCustomWordsChangeApart) {
+  auto recogniser = Restart();
+  auto tools = recogniser.CreateVocabularyTools();
+  auto vocabulary = tools->get_UserVocabulary();
+  const auto added = vocabulary->AddToVocabulary(Collection(*tools, {{u"Alpha", u"al fa"}}), 1);
+  const auto before = vocabulary->GetCustomWords(-1);
+  vocabulary->AddToVocabulary(Collection(*tools, {{u"Beta", u""}}), 1);
+  added->Add(u"Gamma", u"");
+  before->Add(u"Delta", u"");
+  EXPECT_EQ(Pairs(*added), (PairList{{u"Alpha", u"al fa"}, {u"Gamma", u""}}));
+  EXPECT_EQ(Pairs(*before), (PairList{{u"Alpha", u"al fa"}, {u"Delta", u""}}));
+  EXPECT_EQ(CustomWords(recogniser), (PairList{{u"Alpha", u"al fa"}, {u"Beta", u""}}));
+}
+
 TEST_F(ProfileTest, FailedWriteKeepsTheStoredWordsOnDiskAndInMemory) {
   const std::string stored = std::string(kHeader) + "Kept\\\\kept\r\n";
   WriteBytes(customWordsFile(), stored);
