@@ -113,7 +113,12 @@ void LanguageModelCounts::ForEachLine(std::span<const std::uint32_t> order, cons
   const auto wordCount = static_cast<std::uint32_t>(order.size());
   std::vector<std::uint32_t> rank(wordCount);
   for (std::uint32_t r = 0; r < wordCount; ++r) rank[order[r]] = r;
-  const LargeVector<PairCounts::Counted> pairs = pairs_.Renumbered(rank);
+  // The pairs come sorted by the numbers of their words: where each first word's pairs begin.
+  const LargeVector<PairCounts::Counted>& pairs = pairs_.Sorted();
+  std::vector<std::size_t> groupStart(std::size_t{wordCount} + 1, 0);
+  for (const PairCounts::Counted& pair : pairs) ++groupStart[(pair.pair >> 32) + 1];
+  std::partial_sum(groupStart.begin(), groupStart.end(), groupStart.begin());
+  std::vector<std::pair<std::uint32_t, std::int64_t>> group;  // one word's pairs: second word's rank, count
 
   std::size_t s = 0;
   std::u16string key;
@@ -122,16 +127,20 @@ void LanguageModelCounts::ForEachLine(std::span<const std::uint32_t> order, cons
     for (; s < stored_.size() && stored_[s].first < k; ++s) stored(stored_[s].first, stored_[s].second);
     return s < stored_.size() && stored_[s].first == k ? stored_[s++].second : 0;
   };
-  auto pair = pairs.begin();
   for (std::uint32_t r = 0; r < wordCount; ++r) {
-    std::int64_t count = words_.Count(order[r]);
-    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(order[r])));
+    const std::uint32_t first = order[r];
+    std::int64_t count = words_.Count(first);
+    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(first)));
     counted(r, kNoWord, count);
-    for (; pair != pairs.end() && pair->pair >> 32 == r; ++pair) {
-      const auto second = static_cast<std::uint32_t>(pair->pair);
-      count = pair->count;
+    group.clear();
+    for (std::size_t i = groupStart[first]; i < groupStart[first + 1]; ++i) {
+      group.emplace_back(rank[static_cast<std::uint32_t>(pairs[i].pair)], pairs[i].count);
+    }
+    std::sort(group.begin(), group.end());
+    for (const auto& [second, pairCount] : group) {
+      count = pairCount;
       if (s < stored_.size()) {
-        key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
+        key.assign(words_.Word(first)).append(1, u' ').append(words_.Word(order[second]));
         count = Sum(count, storedUpTo(key));
       }
       counted(r, second, count);

@@ -87,6 +87,7 @@ void PairCounts::Fold() {
   MergeSorted(counted_, std::span<const std::uint64_t>(pending_), spare_);
   counted_.swap(spare_);
   pending_.clear();
+  pending_.reserve(std::max(kLeastPending, 2 * counted_.size()));  // the next fold's, fetched once
 }
 
 void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers) {
@@ -102,13 +103,6 @@ void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers
 const LargeVector<PairCounts::Counted>& PairCounts::Sorted() {
   Fold();
   return counted_;
-}
-
-LargeVector<PairCounts::Counted> PairCounts::Renumbered(std::span<const std::uint32_t> numbers) {
-  Fold();
-  LargeVector<Counted> renumbered = counted_;
-  RenumberAndSort(renumbered, numbers, spare_);
-  return renumbered;
 }
 
 }  // namespace lexiglean::standin

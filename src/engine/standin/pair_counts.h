@@ -27,8 +27,6 @@ class PairCounts {
   void Merge(PairCounts& other, std::span<const std::uint32_t> numbers);
   // Every pair once with its count, sorted by first number, then second.
   const LargeVector<Counted>& Sorted();
-  // A copy with the pairs' words renumbered by numbers[n] (e.g. each word's rank), sorted again.
-  LargeVector<Counted> Renumbered(std::span<const std::uint32_t> numbers);
 
  private:
   // Sorts what waits and folds it into counted_.
