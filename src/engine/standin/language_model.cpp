@@ -45,6 +45,7 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
 }
 
 void LanguageModelCounts::AddDocument(const WordCounts& words, std::vector<PartPairs>& parts) {
+  PairsByNumber();
   const std::vector<std::uint32_t> numbers = words_.Merge(words);
   std::vector<std::uint64_t> acrossCuts;
   std::uint32_t previous = kNoWord;
@@ -99,7 +100,7 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
 
 // The counted lines come in the order of their keys without building them: a word's own line comes
 // before its pairs (a blank sorts before any letter, apostrophe or hyphen), its pairs in the order of
-// their second words, then the next word's. Numbering the words by their rank sorts the pairs so.
+// their second words, then the next word's. Numbering the pairs' words by their rank sorts them so.
 std::vector<std::uint32_t> LanguageModelCounts::Order() const {
   std::vector<std::uint32_t> order(words_.Size());
   std::iota(order.begin(), order.end(), 0u);
@@ -107,19 +108,28 @@ std::vector<std::uint32_t> LanguageModelCounts::Order() const {
   return order;
 }
 
+void LanguageModelCounts::PairsByNumber() {
+  if (pairsByRank_.empty()) return;
+  pairs_.Renumber(pairsByRank_);
+  pairsByRank_.clear();
+}
+
+const LargeVector<PairCounts::Counted>& LanguageModelCounts::PairsByRank(const std::vector<std::uint32_t>& order) {
+  if (pairsByRank_ != order) {
+    PairsByNumber();
+    std::vector<std::uint32_t> rank(order.size());
+    for (std::uint32_t r = 0; r < order.size(); ++r) rank[order[r]] = r;
+    pairs_.Renumber(rank);
+    pairsByRank_ = order;
+  }
+  return pairs_.Sorted();
+}
+
 template <typename Stored, typename Counted>
-void LanguageModelCounts::ForEachLine(std::span<const std::uint32_t> order, const Stored& stored,
+void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored,
                                       const Counted& counted) {
   const auto wordCount = static_cast<std::uint32_t>(order.size());
-  std::vector<std::uint32_t> rank(wordCount);
-  for (std::uint32_t r = 0; r < wordCount; ++r) rank[order[r]] = r;
-  // The pairs come sorted by the numbers of their words: where each first word's pairs begin.
-  const LargeVector<PairCounts::Counted>& pairs = pairs_.Sorted();
-  std::vector<std::size_t> groupStart(std::size_t{wordCount} + 1, 0);
-  for (const PairCounts::Counted& pair : pairs) ++groupStart[(pair.pair >> 32) + 1];
-  std::partial_sum(groupStart.begin(), groupStart.end(), groupStart.begin());
-  std::vector<std::pair<std::uint32_t, std::int64_t>> group;  // one word's pairs: second word's rank, count
-
+  const LargeVector<PairCounts::Counted>& pairs = PairsByRank(order);
   std::size_t s = 0;
   std::u16string key;
   // The stored lines before the key, then the stored count of the key itself (0 when none).
@@ -127,20 +137,16 @@ void LanguageModelCounts::ForEachLine(std::span<const std::uint32_t> order, cons
     for (; s < stored_.size() && stored_[s].first < k; ++s) stored(stored_[s].first, stored_[s].second);
     return s < stored_.size() && stored_[s].first == k ? stored_[s++].second : 0;
   };
+  auto pair = pairs.begin();
   for (std::uint32_t r = 0; r < wordCount; ++r) {
-    const std::uint32_t first = order[r];
-    std::int64_t count = words_.Count(first);
-    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(first)));
+    std::int64_t count = words_.Count(order[r]);
+    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(order[r])));
     counted(r, kNoWord, count);
-    group.clear();
-    for (std::size_t i = groupStart[first]; i < groupStart[first + 1]; ++i) {
-      group.emplace_back(rank[static_cast<std::uint32_t>(pairs[i].pair)], pairs[i].count);
-    }
-    std::sort(group.begin(), group.end());
-    for (const auto& [second, pairCount] : group) {
-      count = pairCount;
+    for (; pair != pairs.end() && pair->pair >> 32 == r; ++pair) {
+      const auto second = static_cast<std::uint32_t>(pair->pair);
+      count = pair->count;
       if (s < stored_.size()) {
-        key.assign(words_.Word(first)).append(1, u' ').append(words_.Word(order[second]));
+        key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
         count = Sum(count, storedUpTo(key));
       }
       counted(r, second, count);

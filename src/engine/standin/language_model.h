@@ -52,10 +52,15 @@ class LanguageModelCounts {
   // second kNoWord for a single word) for every line of the model in its order, stored and counted
   // lines of the same key as one counted line.
   template <typename Stored, typename Counted>
-  void ForEachLine(std::span<const std::uint32_t> order, const Stored& stored, const Counted& counted);
+  void ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored, const Counted& counted);
+  // The pairs numbered by the ranks of their words in `order` (they stay so until words are added: a
+  // failed write is written again without renumbering them), and back by word number.
+  const LargeVector<PairCounts::Counted>& PairsByRank(const std::vector<std::uint32_t>& order);
+  void PairsByNumber();
 
   WordCounts words_;
   PairCounts pairs_;
+  std::vector<std::uint32_t> pairsByRank_;  // the order the pairs are numbered by; empty: by word number
   std::vector<std::pair<std::u16string, std::int64_t>> stored_;
 };
 

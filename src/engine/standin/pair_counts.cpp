@@ -100,6 +100,12 @@ void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers
   counted_.swap(spare_);
 }
 
+void PairCounts::Renumber(std::span<const std::uint32_t> numbers) {
+  Fold();
+  RenumberAndSort(counted_, numbers, spare_);
+  spare_ = {};
+}
+
 const LargeVector<PairCounts::Counted>& PairCounts::Sorted() {
   Fold();
   return counted_;
