@@ -27,6 +27,33 @@ TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocument
   EXPECT_EQ(builder->get_SkippedCount(), 0);
 }
 
+// Writing the model fails once, as on a full disk.
+class FailingOnce : public FileReplacer {
+ protected:
+  bool WriteAll(std::ofstream& file, std::string_view bytes) const override {
+    return std::exchange(failed_, true) && FileReplacer::WriteAll(file, bytes);
+  }
+
+ private:
+  mutable bool failed_ = false;
+};
+
+TEST_F(LanguageModelTest, ABuildAfterAFailedWriteWritesEveryCountWithTheDocumentsAddedMeanwhile) {
+  WriteBytes(base() / "one.txt", "the cat the cat");
+  WriteBytes(base() / "two.txt", "a cat");
+  auto recogniser = Restart({}, std::make_shared<FailingOnce>());
+  auto tools = recogniser.CreateVocabularyTools();
+  auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
+  const auto add = [&](const char* name) {
+    builder->AddDocument(tools->get_DocumentLoader()->OpenDocument((base() / name).u16string(), 0));
+  };
+  add("one.txt");
+  EXPECT_EQ(CaughtComError([&] { builder->Build(-1, 0); }).Iid(), IID_ILanguageModelBuilder);
+  add("two.txt");
+  EXPECT_FALSE(builder->Build(-1, 0));
+  EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"), "a\t1\na cat\t1\ncat\t3\ncat the\t1\nthe\t2\nthe cat\t2\n");
+}
+
 TEST_F(LanguageModelTest, DamagedModelFileIsReportedAndLeftAsItIs) {
   WriteBytes(base() / "one.txt", "words here");
   WriteBytes(userFolder() / "language-model.tsv", "cat\tmany\n");
