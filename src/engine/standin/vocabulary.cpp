@@ -123,9 +123,7 @@ bool Vocabulary::Contains(std::u16string_view written) {
   return BaseWords().Find(written) != WordCounts::kNone || Custom().ContainsWritten(written);
 }
 
-bool Vocabulary::Contains(std::u16string_view written, bool capSensitive) {
-  if (Contains(written)) return true;
-  if (capSensitive) return false;
+const WordCounts& Vocabulary::LowerCaseWords() {
   if (!lowerCaseWords_) {
     WordCounts lower;
     const WordCounts& base = BaseWords();
@@ -133,7 +131,32 @@ bool Vocabulary::Contains(std::u16string_view written, bool capSensitive) {
     for (const WordEntry& entry : Custom().entries) lower.Add(LowerCase(entry.written));
     lowerCaseWords_ = std::move(lower);
   }
-  return lowerCaseWords_->Find(LowerCase(written)) != WordCounts::kNone;
+  return *lowerCaseWords_;
+}
+
+bool Vocabulary::Contains(std::u16string_view written, bool capSensitive) {
+  if (Contains(written)) return true;
+  return !capSensitive && LowerCaseWords().Find(LowerCase(written)) != WordCounts::kNone;
+}
+
+void Vocabulary::ContainsAll(std::span<const std::u16string_view> written, bool capSensitive, std::vector<bool>& known) {
+  std::vector<std::uint32_t> numbers;
+  BaseWords().FindAll(written, numbers);
+  const CustomWordSet& custom = Custom();
+  known.resize(written.size());
+  std::vector<std::u16string> lower;
+  std::vector<std::size_t> asked;  // those looked up again in lower case
+  for (std::size_t k = 0; k < written.size(); ++k) {
+    known[k] = numbers[k] != WordCounts::kNone || custom.ContainsWritten(written[k]);
+    if (!known[k] && !capSensitive) {
+      lower.push_back(LowerCase(written[k]));
+      asked.push_back(k);
+    }
+  }
+  if (asked.empty()) return;
+  const std::vector<std::u16string_view> lowerViews(lower.begin(), lower.end());
+  LowerCaseWords().FindAll(lowerViews, numbers);
+  for (std::size_t i = 0; i < asked.size(); ++i) known[asked[i]] = numbers[i] != WordCounts::kNone;
 }
 
 const std::vector<WordEntry>& Vocabulary::CustomWords() { return Custom().entries.All(); }

@@ -26,6 +26,8 @@ class Vocabulary {
   bool Contains(std::u16string_view written);
   // The same; without capSensitive a known word in another letter case counts too.
   bool Contains(std::u16string_view written, bool capSensitive);
+  // The same for many written forms, looked up together: known[k] for written[k].
+  void ContainsAll(std::span<const std::u16string_view> written, bool capSensitive, std::vector<bool>& known);
 
   const std::vector<WordEntry>& CustomWords();
   // The same entries, for a collection to share (see SharedEntries).
@@ -55,6 +57,7 @@ class Vocabulary {
   };
 
   const WordCounts& BaseWords();
+  const WordCounts& LowerCaseWords();
   CustomWordSet& Custom();
 
   std::filesystem::path systemWordList_;

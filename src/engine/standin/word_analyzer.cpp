@@ -1,5 +1,6 @@
 #include "engine/standin/word_analyzer.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "engine/standin/position_index.h"
@@ -7,16 +8,18 @@
 #include "engine/standin/word_collection.h"
 
 namespace lexiglean::standin {
+namespace {
+
+constexpr std::size_t kLookUpBatch = 64;  // words looked up in the vocabulary together
+
+}  // namespace
 
 void StandinWordAnalyzer::AddWords(const std::shared_ptr<IWordCollection>& words) {
   ComCall(IID_IWordAnalyzer, [&] {
     StandinWordCollection& collection = OwnCollection(words);
     WordQueue& queue = session_->queuedWords;
     if (const DocumentWords* document = collection.Document()) {
-      queue.Reserve(document->distinct.Size());
-      for (std::uint32_t n = 0; n < document->distinct.Size(); ++n) {
-        queue.Add(document->distinct.Word(n), {}, document->distinct.Count(n));
-      }
+      queue.AddDocumentWords(document->distinct);
     } else {
       for (const WordEntry& entry : collection.Entries()) queue.Add(entry.written, entry.spoken, 1);
     }
@@ -30,12 +33,31 @@ std::shared_ptr<IWordCollection> StandinWordAnalyzer::get_UnknownWords() {
     const WordQueue& queue = session_->queuedWords;
     auto unknown = std::make_shared<StandinWordCollection>(session_->profile);
     std::int64_t done = 0;
-    queue.ForEach([&](std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences) {
-      if (!written.empty() && !vocabulary.Contains(written, session_->capSensitive)) {
-        unknown->Append(WordEntry{std::u16string(written), std::u16string(spoken)});
+    // The pairs are looked up many at a time, and reported in order.
+    std::vector<std::u16string_view> written, spoken;
+    std::vector<std::int64_t> occurrences;
+    std::vector<bool> known;
+    const auto lookUp = [&] {
+      // The vocabulary is read only once a word needs it.
+      known.assign(written.size(), true);
+      if (std::any_of(written.begin(), written.end(), [](std::u16string_view w) { return !w.empty(); })) {
+        vocabulary.ContainsAll(written, session_->capSensitive, known);
       }
-      report.ProgressThrough(done += occurrences, queue.Occurrences());
+      for (std::size_t k = 0; k < written.size(); ++k) {
+        if (!written[k].empty() && !known[k]) unknown->Append(WordEntry{std::u16string(written[k]), std::u16string(spoken[k])});
+        report.ProgressThrough(done += occurrences[k], queue.Occurrences());
+      }
+      written.clear();
+      spoken.clear();
+      occurrences.clear();
+    };
+    queue.ForEach([&](std::u16string_view w, std::u16string_view s, std::int64_t o) {
+      written.push_back(w);
+      spoken.push_back(s);
+      occurrences.push_back(o);
+      if (written.size() == kLookUpBatch) lookUp();
     });
+    lookUp();
     session_->queuedWords.Clear();
     report.Succeeded();
     return unknown;

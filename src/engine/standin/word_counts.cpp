@@ -1,5 +1,6 @@
 #include "engine/standin/word_counts.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "engine/standin/position_index.h"
@@ -7,6 +8,8 @@
 
 namespace lexiglean::standin {
 namespace {
+
+constexpr std::uint32_t kMergeBatch = 64;  // words looked up together
 
 std::uint64_t Load4(const char16_t* units) {
   std::uint64_t loaded = 0;
@@ -35,7 +38,8 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t n) {
 
 }  // namespace
 
-void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) {
+void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers,
+                        std::span<const std::int64_t> counts) {
   if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow(512);
   tags_.resize(words.size());
   const std::size_t mask = slots_.size() - 1;
@@ -51,7 +55,7 @@ void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<
     }
   }
   numbers.resize(words.size());
-  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k], 1);
+  for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k], counts.empty() ? 1 : counts[k]);
 }
 
 std::size_t WordCounts::SlotOf(std::u16string_view word, std::uint32_t tag) const {
@@ -73,7 +77,15 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::int64_t count) {
 
 std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later) {
   std::vector<std::uint32_t> numbers(later.Size());
-  for (std::uint32_t n = 0; n < later.Size(); ++n) numbers[n] = Add(later.Word(n), later.Count(n));
+  std::vector<std::u16string_view> batch;
+  std::vector<std::uint32_t> batchNumbers;
+  for (std::uint32_t from = 0; from < later.Size(); from += kMergeBatch) {
+    const std::uint32_t to = std::min<std::uint32_t>(from + kMergeBatch, static_cast<std::uint32_t>(later.Size()));
+    batch.clear();
+    for (std::uint32_t n = from; n < to; ++n) batch.push_back(later.Word(n));
+    AddAll(batch, batchNumbers, std::span<const std::int64_t>(later.counts_).subspan(from, to - from));
+    std::copy(batchNumbers.begin(), batchNumbers.end(), numbers.begin() + from);
+  }
   return numbers;
 }
 

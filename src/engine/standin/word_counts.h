@@ -17,8 +17,10 @@ class WordCounts {
  public:
   static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-  // Counts one more of each word; `numbers` receives their numbers (their places in first-met order).
-  void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers);
+  // Counts one more of each word (counts[k] more, when given); `numbers` receives their numbers (their
+  // places in first-met order).
+  void AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers,
+              std::span<const std::int64_t> counts = {});
   // Makes room for this many more words.
   void Reserve(std::size_t more);
   // Counts `count` more of the word; returns its number.

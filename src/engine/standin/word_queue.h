@@ -13,8 +13,8 @@ namespace lexiglean::standin {
 class WordQueue {
  public:
   void Add(std::u16string_view written, std::u16string_view spoken, std::int64_t occurrences);
-  // Makes room for this many more pairs.
-  void Reserve(std::size_t more) { pairs_.Reserve(more); }
+  // The same for each word of a document (with an empty spoken form), looked up many at a time.
+  void AddDocumentWords(const WordCounts& words);
   // Calls each(written, spoken, occurrences) for every pair, in order.
   template <typename Each>
   void ForEach(const Each& each) const {
@@ -30,6 +30,9 @@ class WordQueue {
 
  private:
   WordCounts pairs_;
+  // The key of a pair: the written form's length in two code units, the written form, the spoken form.
+  static void AppendKey(std::u16string& keys, std::u16string_view written, std::u16string_view spoken);
+
   std::u16string key_;  // reused to build each key
   std::int64_t occurrences_ = 0;
 };
