@@ -1,9 +1,12 @@
-// A plain-text document read in blocks, on any bytes: its words and its length are those of the
-// whole file decoded and split at once, read whole or in parts, and those words are the ones the definition gives, code point
-// by code point (the splitter's fast paths do not change them).
+// A plain-text document read in blocks, on any bytes: its words and its length are those of the whole
+// file decoded and split at once, read whole or in parts; those words are the ones the definition
+// gives, code point by code point (the splitter's fast paths do not change them); and the language
+// model counted in parts holds every word and pair of them.
 #include <fstream>
+#include <map>
 
 #include "engine/standin/document_reading.h"
+#include "engine/standin/language_model.h"
 #include "fuzz_input.h"
 #include "platform/text.h"
 #include "platform/text_decoding.h"
@@ -69,6 +72,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   fuzz::Require(count == expected.size(), "every word of every part is read");
+
+  // The language model counted in parts is that of the words one after another.
+  std::map<std::u16string, std::int64_t> defined;
+  for (std::size_t k = 0; k < expected.size(); ++k) {
+    ++defined[expected[k]];
+    if (k > 0) ++defined[expected[k - 1] + u' ' + expected[k]];
+  }
+  standin::WordCounts distinct;
+  std::vector<std::u16string_view> views(expected.begin(), expected.end());
+  std::vector<std::uint32_t> numbers;
+  distinct.AddAll(views, numbers);
+  std::vector<standin::LanguageModelCounts::PartPairs> parts;
+  for (standin::WordSplitter& part : source.WordParts(3, 1)) parts.push_back(standin::LanguageModelCounts::CountPairs(part, distinct));
+  standin::LanguageModelCounts model;
+  model.AddDocument(distinct, parts);
+  fuzz::Require(model.Counts() == defined, "the language model counts every word and pair");
   fuzz::Require(length == whole.size(), "the length is that of the whole text");
   return 0;
 }

@@ -41,21 +41,27 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
     }
     found.pairs.AddAll(pairs);
   }
+  found.pairs.Sorted();  // folded here, on the part's own thread
   return found;
 }
 
 void LanguageModelCounts::AddDocument(const WordCounts& words, std::vector<PartPairs>& parts) {
   PairsByNumber();
   const std::vector<std::uint32_t> numbers = words_.Merge(words);
+  // The pairs across the cuts between parts are counted with the last part's.
   std::vector<std::uint64_t> acrossCuts;
   std::uint32_t previous = kNoWord;
+  PartPairs* last = nullptr;
   for (PartPairs& part : parts) {
     if (part.first == kNoWord) continue;
     if (previous != kNoWord) acrossCuts.push_back(PairCounts::Pair(numbers[previous], numbers[part.first]));
     previous = part.last;
-    pairs_.Merge(part.pairs, numbers);
+    last = &part;
   }
-  pairs_.AddAll(acrossCuts);
+  std::sort(acrossCuts.begin(), acrossCuts.end());
+  for (PartPairs& part : parts) {
+    if (part.first != kNoWord) pairs_.Merge(part.pairs, numbers, &part == last ? acrossCuts : std::span<const std::uint64_t>());
+  }
 }
 
 std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {

@@ -23,24 +23,36 @@ std::uint64_t PairOf(const PairCounts::Counted& counted) { return counted.pair; 
 std::int64_t CountOf(std::uint64_t) { return 1; }
 std::int64_t CountOf(const PairCounts::Counted& counted) { return counted.count; }
 
-// Merges the sorted counts and the sorted items (a pair may come more than once) into `merged`.
-template <typename T>
-void MergeSorted(const LargeVector<PairCounts::Counted>& counted, std::span<const T> sorted,
+// Merges the sorted counts and two sorted lists (a pair may come more than once in each; the second
+// list is short) into `merged`.
+template <typename T, typename U>
+void MergeSorted(const LargeVector<PairCounts::Counted>& counted, std::span<const T> sorted, std::span<const U> few,
                  LargeVector<PairCounts::Counted>& merged) {
   merged.clear();
-  merged.reserve(counted.size() + sorted.size());
+  merged.reserve(counted.size() + sorted.size() + few.size());
+  const auto append = [&merged](std::uint64_t pair, std::int64_t count) {
+    if (!merged.empty() && merged.back().pair == pair) {
+      merged.back().count = Sum(merged.back().count, count);
+    } else {
+      merged.push_back({pair, count});
+    }
+  };
   auto a = counted.begin();
   auto b = sorted.begin();
+  auto c = few.begin();
   while (a != counted.end() || b != sorted.end()) {
     const bool fromCounted = b == sorted.end() || (a != counted.end() && a->pair <= PairOf(*b));
-    const PairCounts::Counted next = fromCounted ? *a++ : PairCounts::Counted{PairOf(*b), CountOf(*b)};
-    if (!fromCounted) ++b;
-    if (!merged.empty() && merged.back().pair == next.pair) {
-      merged.back().count = Sum(merged.back().count, next.count);
+    const std::uint64_t next = fromCounted ? a->pair : PairOf(*b);
+    for (; c != few.end() && PairOf(*c) <= next; ++c) append(PairOf(*c), CountOf(*c));
+    if (fromCounted) {
+      append(a->pair, a->count);
+      ++a;
     } else {
-      merged.push_back(next);
+      append(PairOf(*b), CountOf(*b));
+      ++b;
     }
   }
+  for (; c != few.end(); ++c) append(PairOf(*c), CountOf(*c));
 }
 
 // Sorts by pair, least significant digit first, over the bits the numbers use (first number above
@@ -84,19 +96,23 @@ void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
 void PairCounts::Fold() {
   if (pending_.empty()) return;
   RadixSort(pending_, scratch_);
-  MergeSorted(counted_, std::span<const std::uint64_t>(pending_), spare_);
+  MergeSorted(counted_, std::span<const std::uint64_t>(pending_), std::span<const std::uint64_t>(), spare_);
   counted_.swap(spare_);
   pending_.clear();
   pending_.reserve(std::max(kLeastPending, 2 * counted_.size()));  // the next fold's, fetched once
 }
 
-void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers) {
+void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers, std::span<const std::uint64_t> more) {
   other.Fold();
   LargeVector<Counted> taken = std::move(other.counted_);
   other = PairCounts();
   RenumberAndSort(taken, numbers, spare_);
   Fold();
-  MergeSorted(counted_, std::span<const Counted>(taken), spare_);
+  if (counted_.empty() && more.empty()) {
+    counted_ = std::move(taken);
+    return;
+  }
+  MergeSorted(counted_, std::span<const Counted>(taken), more, spare_);
   counted_.swap(spare_);
 }
 

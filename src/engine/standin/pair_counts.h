@@ -23,8 +23,9 @@ class PairCounts {
 
   // Counts one more of each pair.
   void AddAll(std::span<const std::uint64_t> pairs);
-  // Counts the pairs of another count (which is emptied), whose word numbers become numbers[n] here.
-  void Merge(PairCounts& other, std::span<const std::uint32_t> numbers);
+  // Counts the pairs of another count (which is emptied), whose word numbers become numbers[n] here,
+  // and one more of each of the `more` pairs (sorted; numbered here).
+  void Merge(PairCounts& other, std::span<const std::uint32_t> numbers, std::span<const std::uint64_t> more = {});
   // Gives the words new numbers, numbers[n] for n (each its own), and sorts the pairs again.
   void Renumber(std::span<const std::uint32_t> numbers);
   // Every pair once with its count, sorted by first number, then second.
