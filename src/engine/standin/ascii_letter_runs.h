@@ -34,6 +34,32 @@ inline std::uint32_t AsciiLetterBits(const char16_t* p, std::uint32_t& ascii) {
 }  // namespace detail
 #endif
 
+// For the 64 code units at p: bit k of `letters` set when unit k is an ASCII letter, of `careful` when
+// it lies outside ASCII or is an apostrophe or hyphen (which may join two letters).
+inline void AsciiWindow(const char16_t* p, std::uint64_t& letters, std::uint64_t& careful) {
+  letters = careful = 0;
+#if defined(__SSE2__)
+  for (int block = 0; block < 4; ++block) {
+    const char16_t* units = p + 16 * block;
+    std::uint32_t ascii = 0;
+    const std::uint64_t blockLetters = detail::AsciiLetterBits(units, ascii);
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(units + 8));
+    const __m128i joiners = _mm_packs_epi16(
+        _mm_or_si128(_mm_cmpeq_epi16(a, _mm_set1_epi16(u'\'')), _mm_cmpeq_epi16(a, _mm_set1_epi16(u'-'))),
+        _mm_or_si128(_mm_cmpeq_epi16(b, _mm_set1_epi16(u'\'')), _mm_cmpeq_epi16(b, _mm_set1_epi16(u'-'))));
+    const std::uint64_t blockCareful = (~ascii & 0xFFFFu) | static_cast<std::uint32_t>(_mm_movemask_epi8(joiners));
+    letters |= blockLetters << (16 * block);
+    careful |= blockCareful << (16 * block);
+  }
+#else
+  for (int k = 0; k < 64; ++k) {
+    letters |= std::uint64_t{IsAsciiLetterUnit(p[k])} << k;
+    careful |= std::uint64_t{p[k] >= 0x80 || p[k] == u'\'' || p[k] == u'-'} << k;
+  }
+#endif
+}
+
 // The first position from `at` on, before `limit`, that holds an ASCII letter or a unit outside ASCII;
 // `limit` when there is none.
 inline std::size_t SkipAsciiNonLetters(const char16_t* text, std::size_t at, std::size_t limit) {

@@ -31,6 +31,7 @@ constexpr auto kLetterRanges = std::to_array<CodePointRange>({
 });
 
 constexpr std::size_t kProgressStep = 4096;
+constexpr std::size_t kWindow = 64;
 // Deciding where a word ends looks at most this many code units ahead: a joiner, then a letter that
 // may be a surrogate pair.
 constexpr std::size_t kLookAhead = 3;
@@ -94,18 +95,46 @@ bool WordSplitter::Refill() {
   return true;
 }
 
+std::size_t WordSplitter::AsciiWords(std::size_t at, std::vector<std::u16string_view>& words, std::size_t most,
+                                     bool& carefully) const {
+  std::uint64_t letters = 0, careful = 0;
+  AsciiWindow(text_.data() + at, letters, careful);
+  std::size_t offset = 0;
+  while (words.size() < most) {
+    const std::uint64_t ahead = (letters | careful) >> offset;
+    if (ahead == 0) return at + kWindow;
+    offset += static_cast<std::size_t>(__builtin_ctzll(ahead));
+    const std::uint64_t notLetters = ~letters >> offset;
+    if ((careful >> offset & 1) != 0 || notLetters == 0) break;
+    const std::size_t end = offset + static_cast<std::size_t>(__builtin_ctzll(notLetters));
+    if ((careful >> end & 1) != 0) break;
+    words.push_back(text_.substr(at + offset, end - offset));
+    offset = end;
+  }
+  carefully = words.size() < most;
+  return at + offset;
+}
+
 void WordSplitter::ScanInto(std::vector<std::u16string_view>& words, std::size_t most) {
   // Near the end of what is at hand a word may go on in the next block: it waits for that block.
   const std::size_t safe = last_ ? text_.size() : text_.size() > kLookAhead ? text_.size() - kLookAhead : 0;
   std::size_t at = at_;
   // Progress is told at the first position looked at from nextReport_ on.
   std::size_t reportAt = progress_ ? (nextReport_ > base_ ? nextReport_ - base_ : 0) : std::numeric_limits<std::size_t>::max();
+  bool carefully = false;  // the next step needs the careful path
   while (words.size() < most && at < safe) {
     if (at >= reportAt) {
       progress_(base_ + at, total_);
       nextReport_ = base_ + at + kProgressStep;
       reportAt = at + kProgressStep;
     }
+    // Plain ASCII words, 64 code units at a time, up to where a word may go on (a joiner, a unit
+    // outside ASCII, the end of the window); none of it lies beyond reportAt.
+    if (!carefully && at + kWindow <= std::min(safe, reportAt)) {
+      at = AsciiWords(at, words, most, carefully);
+      continue;
+    }
+    carefully = false;
     // Every ASCII non-letter passed here is a position looked at; none lies beyond reportAt.
     if (const std::size_t next = SkipAsciiNonLetters(text_.data(), at, std::min(safe, reportAt)); next != at) {
       at = next;

@@ -47,6 +47,10 @@ class WordSplitter {
   // Appends the words found within the text at hand until there are `most`, or the rest needs more of
   // the text.
   void ScanInto(std::vector<std::u16string_view>& words, std::size_t most);
+  // The words of plain ASCII in the 64 code units from `at`: appends them, and returns where it
+  // stopped; `carefully` tells that what lies there needs the careful path.
+  std::size_t AsciiWords(std::size_t at, std::vector<std::u16string_view>& words, std::size_t most,
+                         bool& carefully) const;
   bool Refill();
   void ReportEnd();
 
