@@ -12,7 +12,7 @@ namespace {
 // Pairs wait to be folded until there are this many, or twice as many as are counted: few folds, and
 // memory that follows the distinct pairs.
 constexpr std::size_t kLeastPending = std::size_t{1} << 16;
-constexpr int kDigitBits = 12;
+constexpr int kDigitBits = 9;
 
 std::int64_t Sum(std::int64_t a, std::int64_t b) {
   return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
