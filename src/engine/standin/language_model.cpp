@@ -120,7 +120,7 @@ void LanguageModelCounts::PairsByNumber() {
   pairsByRank_.clear();
 }
 
-const LargeVector<PairCounts::Counted>& LanguageModelCounts::PairsByRank(const std::vector<std::uint32_t>& order) {
+std::vector<std::span<const PairCounts::Counted>> LanguageModelCounts::PairsByRank(const std::vector<std::uint32_t>& order) {
   if (pairsByRank_ != order) {
     PairsByNumber();
     std::vector<std::uint32_t> rank(order.size());
@@ -128,14 +128,44 @@ const LargeVector<PairCounts::Counted>& LanguageModelCounts::PairsByRank(const s
     pairs_.Renumber(rank);
     pairsByRank_ = order;
   }
-  return pairs_.Sorted();
+  return pairs_.Lists();
 }
+
+namespace {
+
+// Sorted lists of counted pairs read as one: a pair in several lists comes once, with the sum.
+class MergedPairs {
+ public:
+  explicit MergedPairs(std::vector<std::span<const PairCounts::Counted>> lists) : lists_(std::move(lists)) { Advance(); }
+
+  bool More() const { return more_; }
+  const PairCounts::Counted& Current() const { return current_; }
+  void Advance() {
+    more_ = false;
+    for (const std::span<const PairCounts::Counted>& list : lists_) {
+      if (!list.empty() && (!more_ || list.front().pair < current_.pair)) current_ = {list.front().pair, 0}, more_ = true;
+    }
+    for (std::span<const PairCounts::Counted>& list : lists_) {
+      if (!list.empty() && list.front().pair == current_.pair) {
+        current_.count = Sum(current_.count, list.front().count);
+        list = list.subspan(1);
+      }
+    }
+  }
+
+ private:
+  std::vector<std::span<const PairCounts::Counted>> lists_;
+  PairCounts::Counted current_{};
+  bool more_ = false;
+};
+
+}  // namespace
 
 template <typename Stored, typename Counted>
 void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored,
                                       const Counted& counted) {
   const auto wordCount = static_cast<std::uint32_t>(order.size());
-  const LargeVector<PairCounts::Counted>& pairs = PairsByRank(order);
+  MergedPairs pairs(PairsByRank(order));
   std::size_t s = 0;
   std::u16string key;
   // The stored lines before the key, then the stored count of the key itself (0 when none).
@@ -143,14 +173,13 @@ void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, c
     for (; s < stored_.size() && stored_[s].first < k; ++s) stored(stored_[s].first, stored_[s].second);
     return s < stored_.size() && stored_[s].first == k ? stored_[s++].second : 0;
   };
-  auto pair = pairs.begin();
   for (std::uint32_t r = 0; r < wordCount; ++r) {
     std::int64_t count = words_.Count(order[r]);
     if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(order[r])));
     counted(r, kNoWord, count);
-    for (; pair != pairs.end() && pair->pair >> 32 == r; ++pair) {
-      const auto second = static_cast<std::uint32_t>(pair->pair);
-      count = pair->count;
+    for (; pairs.More() && pairs.Current().pair >> 32 == r; pairs.Advance()) {
+      const auto second = static_cast<std::uint32_t>(pairs.Current().pair);
+      count = pairs.Current().count;
       if (s < stored_.size()) {
         key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
         count = Sum(count, storedUpTo(key));

@@ -55,7 +55,7 @@ class LanguageModelCounts {
   void ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored, const Counted& counted);
   // The pairs numbered by the ranks of their words in `order` (they stay so until words are added: a
   // failed write is written again without renumbering them), and back by word number.
-  const LargeVector<PairCounts::Counted>& PairsByRank(const std::vector<std::uint32_t>& order);
+  std::vector<std::span<const PairCounts::Counted>> PairsByRank(const std::vector<std::uint32_t>& order);
   void PairsByNumber();
 
   WordCounts words_;

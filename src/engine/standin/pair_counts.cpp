@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <future>
 #include <limits>
 #include <utility>
 
@@ -13,6 +14,8 @@ namespace {
 // memory that follows the distinct pairs.
 constexpr std::size_t kLeastPending = std::size_t{1} << 16;
 constexpr int kDigitBits = 9;
+// Lists kept apart before they are folded into one.
+constexpr std::size_t kMostApart = 8;
 
 std::int64_t Sum(std::int64_t a, std::int64_t b) {
   return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
@@ -103,28 +106,62 @@ void PairCounts::Fold() {
 }
 
 void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers, std::span<const std::uint64_t> more) {
-  other.Fold();
+  other.Sorted();
   LargeVector<Counted> taken = std::move(other.counted_);
   other = PairCounts();
   RenumberAndSort(taken, numbers, spare_);
-  Fold();
-  if (counted_.empty() && more.empty()) {
-    counted_ = std::move(taken);
-    return;
+  if (!more.empty()) {
+    LargeVector<Counted> few;
+    for (const std::uint64_t pair : more) {
+      if (!few.empty() && few.back().pair == pair) {
+        ++few.back().count;
+      } else {
+        few.push_back({pair, 1});
+      }
+    }
+    apart_.push_back(std::move(few));
   }
-  MergeSorted(counted_, std::span<const Counted>(taken), more, spare_);
-  counted_.swap(spare_);
+  if (counted_.empty() && pending_.empty()) {
+    counted_ = std::move(taken);
+  } else {
+    apart_.push_back(std::move(taken));
+  }
+  if (apart_.size() > kMostApart) FoldApart();
+}
+
+void PairCounts::FoldApart() {
+  for (const LargeVector<Counted>& list : apart_) {
+    MergeSorted(counted_, std::span<const Counted>(list), std::span<const std::uint64_t>(), spare_);
+    counted_.swap(spare_);
+  }
+  apart_.clear();
 }
 
 void PairCounts::Renumber(std::span<const std::uint32_t> numbers) {
   Fold();
+  std::vector<std::future<void>> others;
+  for (LargeVector<Counted>& list : apart_) {
+    others.push_back(std::async(std::launch::async, [&list, numbers] {
+      LargeVector<Counted> spare;
+      RenumberAndSort(list, numbers, spare);
+    }));
+  }
   RenumberAndSort(counted_, numbers, spare_);
   spare_ = {};
+  for (std::future<void>& other : others) other.get();
 }
 
 const LargeVector<PairCounts::Counted>& PairCounts::Sorted() {
   Fold();
+  FoldApart();
   return counted_;
+}
+
+std::vector<std::span<const PairCounts::Counted>> PairCounts::Lists() {
+  Fold();
+  std::vector<std::span<const Counted>> lists{counted_};
+  for (const LargeVector<Counted>& list : apart_) lists.emplace_back(list);
+  return lists;
 }
 
 }  // namespace lexiglean::standin

@@ -3,7 +3,9 @@
 // and folded into one sorted list of distinct pairs with their counts: sorting by digits beats a hash
 // table's random access once there are millions of distinct pairs. What waits to be folded is never
 // more than twice the distinct pairs (or a few million), so memory follows the distinct pairs, not the
-// length of the text.
+// length of the text. The counts of a document's parts are kept as lists apart (a few at most) until
+// they are needed as one: renumbering them for the model goes on a thread each, and the model reads them
+// merged.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -30,13 +32,18 @@ class PairCounts {
   void Renumber(std::span<const std::uint32_t> numbers);
   // Every pair once with its count, sorted by first number, then second.
   const LargeVector<Counted>& Sorted();
+  // The same as sorted lists to be read merged: a pair may be in several, its count the sum.
+  std::vector<std::span<const Counted>> Lists();
 
  private:
   // Sorts what waits and folds it into counted_.
   void Fold();
+  // Folds the lists kept apart into counted_.
+  void FoldApart();
 
   LargeVector<std::uint64_t> pending_;
   LargeVector<Counted> counted_;
+  std::vector<LargeVector<Counted>> apart_;  // sorted, each pair once
   // Reused, so that folding does not fetch fresh memory each time.
   LargeVector<std::uint64_t> scratch_;
   LargeVector<Counted> spare_;
