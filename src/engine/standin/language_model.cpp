@@ -4,7 +4,6 @@
 #include <array>
 #include <charconv>
 #include <cstring>
-#include <limits>
 #include <numeric>
 
 #include "engine/standin/standin_error.h"
@@ -15,10 +14,6 @@ namespace {
 
 constexpr std::size_t kBatch = 64;  // words looked up together (see WordCounts)
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
-
-std::int64_t Sum(std::int64_t a, std::int64_t b) {
-  return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
-}
 
 }  // namespace
 
@@ -94,7 +89,7 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < stored_.size(); ++i) {
       if (kept > 0 && stored_[kept - 1].first == stored_[i].first) {
-        stored_[kept - 1].second = Sum(stored_[kept - 1].second, stored_[i].second);
+        stored_[kept - 1].second = CountSum(stored_[kept - 1].second, stored_[i].second);
       } else if (kept++ != i) {
         stored_[kept - 1] = std::move(stored_[i]);
       }
@@ -147,7 +142,7 @@ class MergedPairs {
     }
     for (std::span<const PairCounts::Counted>& list : lists_) {
       if (!list.empty() && list.front().pair == current_.pair) {
-        current_.count = Sum(current_.count, list.front().count);
+        current_.count = CountSum(current_.count, list.front().count);
         list = list.subspan(1);
       }
     }
@@ -175,14 +170,14 @@ void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, c
   };
   for (std::uint32_t r = 0; r < wordCount; ++r) {
     std::int64_t count = words_.Count(order[r]);
-    if (s < stored_.size()) count = Sum(count, storedUpTo(key = words_.Word(order[r])));
+    if (s < stored_.size()) count = CountSum(count, storedUpTo(key = words_.Word(order[r])));
     counted(r, kNoWord, count);
     for (; pairs.More() && pairs.Current().pair >> 32 == r; pairs.Advance()) {
       const auto second = static_cast<std::uint32_t>(pairs.Current().pair);
       count = pairs.Current().count;
       if (s < stored_.size()) {
         key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
-        count = Sum(count, storedUpTo(key));
+        count = CountSum(count, storedUpTo(key));
       }
       counted(r, second, count);
     }

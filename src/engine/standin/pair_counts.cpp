@@ -4,7 +4,6 @@
 #include <array>
 #include <bit>
 #include <future>
-#include <limits>
 #include <utility>
 
 namespace lexiglean::standin {
@@ -16,10 +15,6 @@ constexpr std::size_t kLeastPending = std::size_t{1} << 16;
 constexpr int kDigitBits = 9;
 // Lists kept apart before they are folded into one.
 constexpr std::size_t kMostApart = 8;
-
-std::int64_t Sum(std::int64_t a, std::int64_t b) {
-  return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
-}
 
 std::uint64_t PairOf(std::uint64_t pair) { return pair; }
 std::uint64_t PairOf(const PairCounts::Counted& counted) { return counted.pair; }
@@ -35,7 +30,7 @@ void MergeSorted(const LargeVector<PairCounts::Counted>& counted, std::span<cons
   merged.reserve(counted.size() + sorted.size() + few.size());
   const auto append = [&merged](std::uint64_t pair, std::int64_t count) {
     if (!merged.empty() && merged.back().pair == pair) {
-      merged.back().count = Sum(merged.back().count, count);
+      merged.back().count = CountSum(merged.back().count, count);
     } else {
       merged.push_back({pair, count});
     }

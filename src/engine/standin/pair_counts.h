@@ -7,12 +7,18 @@
 // they are needed as one: renumbering them for the model goes on a thread each, and the model reads them
 // merged.
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <vector>
 
 #include "platform/large_blocks.h"
 
 namespace lexiglean::standin {
+
+// Counts add up to at most the largest count instead of wrapping round.
+inline std::int64_t CountSum(std::int64_t a, std::int64_t b) {
+  return b > std::numeric_limits<std::int64_t>::max() - a ? std::numeric_limits<std::int64_t>::max() : a + b;
+}
 
 class PairCounts {
  public:
