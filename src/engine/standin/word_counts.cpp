@@ -38,22 +38,26 @@ bool SameUnits(const char16_t* a, const char16_t* b, std::size_t n) {
 
 }  // namespace
 
+void WordCounts::Fetch(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& tags,
+                       bool counting) const {
+  tags.resize(words.size());
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    tags[k] = static_cast<std::uint32_t>(TextHash(words[k]));
+    __builtin_prefetch(&slots_[tags[k] & mask]);
+  }
+  for (std::size_t k = 0; k < words.size(); ++k) {
+    const Slot& slot = slots_[tags[k] & mask];
+    if (slot.number == kEmpty) continue;
+    __builtin_prefetch(characters_.data() + slot.start);
+    if (counting) __builtin_prefetch(&counts_[slot.number]);
+  }
+}
+
 void WordCounts::AddAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers,
                         std::span<const std::int64_t> counts) {
   if ((counts_.size() + words.size()) * 2 > slots_.size()) Grow(512);
-  tags_.resize(words.size());
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t k = 0; k < words.size(); ++k) {
-    tags_[k] = static_cast<std::uint32_t>(TextHash(words[k]));
-    __builtin_prefetch(&slots_[tags_[k] & mask]);
-  }
-  for (std::size_t k = 0; k < words.size(); ++k) {
-    const Slot& slot = slots_[tags_[k] & mask];
-    if (slot.number != kEmpty) {
-      __builtin_prefetch(characters_.data() + slot.start);
-      __builtin_prefetch(&counts_[slot.number]);
-    }
-  }
+  Fetch(words, tags_, true);
   numbers.resize(words.size());
   for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = Add(words[k], tags_[k], counts.empty() ? 1 : counts[k]);
 }
@@ -92,15 +96,7 @@ std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later) {
 void WordCounts::FindAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) const {
   numbers.assign(words.size(), kNone);
   if (slots_.empty()) return;
-  const std::size_t mask = slots_.size() - 1;
-  for (std::size_t k = 0; k < words.size(); ++k) {  // the tags first, while the slots are fetched
-    numbers[k] = static_cast<std::uint32_t>(TextHash(words[k]));
-    __builtin_prefetch(&slots_[numbers[k] & mask]);
-  }
-  for (std::size_t k = 0; k < words.size(); ++k) {
-    const Slot& slot = slots_[numbers[k] & mask];
-    if (slot.number != kEmpty) __builtin_prefetch(characters_.data() + slot.start);
-  }
+  Fetch(words, numbers, false);  // the tags, in place of the numbers they lead to
   for (std::size_t k = 0; k < words.size(); ++k) numbers[k] = slots_[SlotOf(words[k], numbers[k])].number;
 }
 

@@ -49,6 +49,9 @@ class WordCounts {
     std::uint32_t length = 0;
   };
   std::uint32_t Add(std::u16string_view word, std::uint32_t tag, std::int64_t count);
+  // Puts the words' tags in `tags` and asks memory for their slots, then for the characters (and, when
+  // counting, the counts) those slots point to, all together.
+  void Fetch(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& tags, bool counting) const;
   // The slot that holds the word, or the empty one where it belongs.
   std::size_t SlotOf(std::u16string_view word, std::uint32_t tag) const;
   void Grow(std::size_t more);
