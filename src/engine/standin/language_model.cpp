@@ -14,6 +14,32 @@ namespace {
 
 constexpr std::size_t kBatch = 64;  // words looked up together (see WordCounts)
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+// A tab, at most 19 digits and a line feed.
+constexpr std::size_t kMostCountBytes = 21;
+// Words of at most this many bytes are copied as a block of this size (what they are copied from and
+// to runs on that far), which is much cheaper than a copy of their own length.
+constexpr std::size_t kShortWord = 16;
+
+char* PutWord(char* to, std::string_view word) {
+  if (word.size() <= kShortWord) {
+    std::memcpy(to, word.data(), kShortWord);
+  } else {
+    std::memcpy(to, word.data(), word.size());
+  }
+  return to + word.size();
+}
+
+// A count's tab, digits and line feed.
+char* PutCount(char* to, std::int64_t count) {
+  *to++ = '\t';
+  if (count >= 0 && count < 10) {
+    *to++ = static_cast<char>('0' + count);
+  } else {
+    to = std::to_chars(to, to + kMostCountBytes, count).ptr;
+  }
+  *to++ = '\n';
+  return to;
+}
 
 }  // namespace
 
@@ -102,10 +128,25 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
 // The counted lines come in the order of their keys without building them: a word's own line comes
 // before its pairs (a blank sorts before any letter, apostrophe or hyphen), its pairs in the order of
 // their second words, then the next word's. Numbering the pairs' words by their rank sorts them so.
+// The words are sorted by their first four code units as one number (a shorter word padded with
+// zeros, which sorts it first as text order does), by their whole text only on a tie.
 std::vector<std::uint32_t> LanguageModelCounts::Order() const {
-  std::vector<std::uint32_t> order(words_.Size());
-  std::iota(order.begin(), order.end(), 0u);
-  std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) { return words_.Word(a) < words_.Word(b); });
+  struct Keyed {
+    std::uint64_t start;
+    std::uint32_t number;
+  };
+  std::vector<Keyed> keyed(words_.Size());
+  for (std::uint32_t number = 0; number < keyed.size(); ++number) {
+    const std::u16string_view word = words_.Word(number);
+    std::uint64_t start = 0;
+    for (std::size_t k = 0; k < 4; ++k) start = start << 16 | (k < word.size() ? word[k] : 0u);
+    keyed[number] = {start, number};
+  }
+  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    return a.start != b.start ? a.start < b.start : words_.Word(a.number) < words_.Word(b.number);
+  });
+  std::vector<std::uint32_t> order(keyed.size());
+  for (std::size_t r = 0; r < keyed.size(); ++r) order[r] = keyed[r].number;
   return order;
 }
 
@@ -186,61 +227,62 @@ void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, c
 }
 
 void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) {
-  // The words in UTF-8 one after another in the model's order, so that the lines read them in order.
+  // The words in UTF-8 one after another in the model's order, so that the lines read them in order,
+  // then room for copying the last one as a short word.
   const std::vector<std::uint32_t> order = Order();
   std::string words;
   std::vector<std::size_t> starts;
   starts.reserve(order.size() + 1);
+  std::size_t longest = 0;
   for (const std::uint32_t number : order) {
     starts.push_back(words.size());
     words += Utf16ToUtf8(words_.Word(number));
+    longest = std::max(longest, words.size() - starts.back());
   }
   starts.push_back(words.size());
+  words.append(kShortWord, '\0');
   const auto word = [&](std::uint32_t rank) {
-    return std::string_view(words).substr(starts[rank], starts[rank + 1] - starts[rank]);
+    return std::string_view(words.data() + starts[rank], starts[rank + 1] - starts[rank]);
   };
 
-  std::string piece(kPieceBytes, '\0');
-  std::size_t used = 0;
-  // Makes room for a line of the key's length; a piece that is full enough is handed on first.
-  const auto room = [&](std::size_t keyBytes) {
-    const std::size_t line = keyBytes + 21;  // a tab, at most 19 digits, a line feed
-    if (used + line > piece.size()) {
-      write(std::string_view(piece).substr(0, used));
-      used = 0;
-      if (line > piece.size()) piece.resize(line);
+  // Each line starts within the first kPieceBytes of the piece, and the piece has room beyond for the
+  // longest line of counted words (two words, a blank and a count); a piece is handed on as soon as it
+  // is full.
+  std::string piece(kPieceBytes + 2 * std::max(longest, kShortWord) + 1 + kMostCountBytes, '\0');
+  char* const begin = piece.data();
+  char* at = begin;
+  const auto handOnWhenFull = [&] {
+    if (static_cast<std::size_t>(at - begin) >= kPieceBytes) {
+      write(std::string_view(begin, static_cast<std::size_t>(at - begin)));
+      at = begin;
     }
-  };
-  const auto put = [&](std::string_view text) {
-    std::memcpy(piece.data() + used, text.data(), text.size());
-    used += text.size();
-  };
-  const auto endLine = [&](std::int64_t count) {
-    piece[used++] = '\t';
-    used = static_cast<std::size_t>(std::to_chars(piece.data() + used, piece.data() + piece.size(), count).ptr - piece.data());
-    piece[used++] = '\n';
   };
   ForEachLine(
       order,
       [&](const std::u16string& key, std::int64_t count) {
         const std::string utf8 = Utf16ToUtf8(key);
-        room(utf8.size());
-        put(utf8);
-        endLine(count);
+        if (static_cast<std::size_t>(at - begin) + utf8.size() + kMostCountBytes > piece.size()) {
+          write(std::string_view(begin, static_cast<std::size_t>(at - begin)));
+          at = begin;
+        }
+        if (utf8.size() + kMostCountBytes > piece.size()) {
+          write(utf8);  // longer than any word counted
+        } else {
+          at = std::copy(utf8.begin(), utf8.end(), at);
+        }
+        at = PutCount(at, count);
+        handOnWhenFull();
       },
       [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-        if (second == kNoWord) {
-          room(word(first).size());
-          put(word(first));
-        } else {
-          room(word(first).size() + 1 + word(second).size());
-          put(word(first));
-          piece[used++] = ' ';
-          put(word(second));
+        at = PutWord(at, word(first));
+        if (second != kNoWord) {
+          *at++ = ' ';
+          at = PutWord(at, word(second));
         }
-        endLine(count);
+        at = PutCount(at, count);
+        handOnWhenFull();
       });
-  if (used > 0) write(std::string_view(piece).substr(0, used));
+  if (at != begin) write(std::string_view(begin, static_cast<std::size_t>(at - begin)));
 }
 
 std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() {

@@ -7,9 +7,10 @@ namespace {
 using LanguageModelTest = StandinTest;
 
 TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocuments) {
-  WriteBytes(base() / "one.txt", "the cat the cat");
+  WriteBytes(base() / "one.txt", "the cat the cat Donaudampfschifffahrt");
   WriteBytes(base() / "empty.txt", "  123 ");
-  WriteBytes(userFolder() / "language-model.tsv", "cat\t5\nold pair\t2\n");
+  const std::string longLine = std::string(3 << 20, 'x') + "\t12345678901\n";  // longer than a written piece
+  WriteBytes(userFolder() / "language-model.tsv", "cat\t5\nold pair\t2\n" + longLine);
   auto recogniser = Restart();
   auto tools = recogniser.CreateVocabularyTools();
   auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
@@ -19,7 +20,9 @@ TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocument
   EXPECT_TRUE(builder->Build(-1, 0));
   EXPECT_EQ(builder->get_SkippedCount(), 2);
   EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"),
-            "cat\t7\ncat the\t1\nold pair\t2\nthe\t2\nthe cat\t2\n");
+            "Donaudampfschifffahrt\t1\ncat\t7\ncat Donaudampfschifffahrt\t1\ncat the\t1\nold pair\t2\nthe\t2\nthe "
+            "cat\t2\n" +
+                longLine);
   EXPECT_EQ(FileNames(userFolder()), std::vector<std::string>{"language-model.tsv"});
 
   // The documents were used up: building again adds nothing and skips nothing.
