@@ -43,8 +43,10 @@ char* PutCount(char* to, std::int64_t count) {
 
 }  // namespace
 
-LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words) {
+LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words,
+                                                               std::uint64_t expectedWords) {
   PartPairs found;
+  found.pairs.Reserve(expectedWords);
   std::vector<std::u16string_view> batch;
   std::vector<std::uint32_t> numbers;
   std::vector<std::uint64_t> pairs;

@@ -29,9 +29,10 @@ class LanguageModelCounts {
     std::uint32_t first = kNoWord;
     std::uint32_t last = kNoWord;
   };
-  // Reads a part of a document whose distinct words are `words`. Throws StandinError when a word is
-  // not among them: the document changed since it was read.
-  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words);
+  // Reads a part of a document whose distinct words are `words`, about `expectedWords` of them in the
+  // part (0: not known). Throws StandinError when a word is not among them: the document changed
+  // since it was read.
+  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::uint64_t expectedWords = 0);
 
   // Counts the words of one document, and the pairs of neighbouring words its parts (in order) found.
   void AddDocument(const WordCounts& words, std::vector<PartPairs>& parts);

@@ -27,7 +27,8 @@ void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& 
         std::vector<WordSplitter> splitters = words->source.WordParts(PartsAtOnce(), kLeastPartBytes);
         parts.resize(splitters.size());
         SplitParts(splitters, words->source.Units(), {}, [&](std::size_t part, WordSplitter& splitter) {
-          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct);
+          const std::uint64_t expected = words->partWords.size() == splitters.size() ? words->partWords[part] : 0;
+          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct, expected);
         });
       }
     } catch (const StandinError&) {

@@ -13,6 +13,9 @@ namespace {
 // memory that follows the distinct pairs.
 constexpr std::size_t kLeastPending = std::size_t{1} << 16;
 constexpr int kDigitBits = 9;
+// Room made at once for at most this many pairs (an address space of 48 bytes a pair, which only
+// fills as it is used).
+constexpr std::uint64_t kMostReserved = std::uint64_t{1} << 23;
 // Lists kept apart before they are folded into one.
 constexpr std::size_t kMostApart = 8;
 
@@ -86,9 +89,16 @@ void RenumberAndSort(LargeVector<PairCounts::Counted>& items, std::span<const st
 
 }  // namespace
 
+void PairCounts::Reserve(std::uint64_t pairs) {
+  const auto most = static_cast<std::size_t>(std::min<std::uint64_t>(pairs, kMostReserved));
+  for (LargeVector<std::uint64_t>* list : {&pending_, &scratch_}) list->reserve(most);
+  for (LargeVector<Counted>* list : {&counted_, &spare_}) list->reserve(most);
+}
+
 void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
+  // Folded before the pairs would overrun the room made for them.
+  if (pending_.size() + pairs.size() > std::max(kLeastPending, 2 * counted_.size())) Fold();
   pending_.insert(pending_.end(), pairs.begin(), pairs.end());
-  if (pending_.size() >= std::max(kLeastPending, 2 * counted_.size())) Fold();
 }
 
 void PairCounts::Fold() {

@@ -29,6 +29,9 @@ class PairCounts {
 
   static std::uint64_t Pair(std::uint32_t first, std::uint32_t second) { return std::uint64_t{first} << 32 | second; }
 
+  // Makes room for counting this many pairs (up to some millions; beyond, the lists grow as they need)
+  // at once: lists that grow fetch fresh memory, which the system must clear first, each time.
+  void Reserve(std::uint64_t pairs);
   // Counts one more of each pair.
   void AddAll(std::span<const std::uint64_t> pairs);
   // Counts the pairs of another count (which is emptied), whose word numbers become numbers[n] here,
