@@ -7,6 +7,7 @@
 
 #include "engine/standin/document_reading.h"
 #include "engine/standin/language_model.h"
+#include "engine/standin/text_order.h"
 #include "fuzz_input.h"
 #include "platform/text.h"
 #include "platform/text_decoding.h"
@@ -83,10 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::u16string_view> views(expected.begin(), expected.end());
   std::vector<std::uint32_t> numbers;
   distinct.AddAll(views, numbers);
+  const std::vector<std::uint32_t> order = standin::TextOrder(distinct);
+  const std::vector<std::uint32_t> rank = standin::Ranks(order);
   std::vector<standin::LanguageModelCounts::PartPairs> parts;
-  for (standin::WordSplitter& part : source.WordParts(3, 1)) parts.push_back(standin::LanguageModelCounts::CountPairs(part, distinct));
+  for (standin::WordSplitter& part : source.WordParts(3, 1)) {
+    parts.push_back(standin::LanguageModelCounts::CountPairs(part, distinct, rank));
+  }
   standin::LanguageModelCounts model;
-  model.AddDocument(distinct, parts);
+  model.AddDocument(distinct, order, parts);
   fuzz::Require(model.Counts() == defined, "the language model counts every word and pair");
   fuzz::Require(length == whole.size(), "the length is that of the whole text");
   return 0;

@@ -7,12 +7,15 @@
 #include <numeric>
 
 #include "engine/standin/standin_error.h"
+#include "engine/standin/text_order.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {
 namespace {
 
 constexpr std::size_t kBatch = 64;  // words looked up together (see WordCounts)
+// Lists of pairs kept apart before they are folded into one.
+constexpr std::size_t kMostLists = 8;
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 // A tab, at most 19 digits and a line feed.
 constexpr std::size_t kMostCountBytes = 21;
@@ -44,9 +47,11 @@ char* PutCount(char* to, std::int64_t count) {
 }  // namespace
 
 LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words,
+                                                               std::span<const std::uint32_t> rank,
                                                                std::uint64_t expectedWords) {
   PartPairs found;
-  found.pairs.Reserve(expectedWords);
+  PairCounts counts;
+  counts.Reserve(expectedWords);
   std::vector<std::u16string_view> batch;
   std::vector<std::uint32_t> numbers;
   std::vector<std::uint64_t> pairs;
@@ -55,36 +60,60 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
     pairs.clear();
     for (const std::uint32_t number : numbers) {
       if (number == WordCounts::kNone) throw StandinError(E_FAIL, u"The document has changed since it was read.");
+      const std::uint32_t ranked = rank[number];
       if (found.last == kNoWord) {
-        found.first = number;
+        found.first = ranked;
       } else {
-        pairs.push_back(PairCounts::Pair(found.last, number));
+        pairs.push_back(PairCounts::Pair(found.last, ranked));
       }
-      found.last = number;
+      found.last = ranked;
     }
-    found.pairs.AddAll(pairs);
+    counts.AddAll(pairs);
   }
-  found.pairs.Sorted();  // folded here, on the part's own thread
+  found.pairs = std::move(counts.Sorted());  // folded here, on the part's own thread
   return found;
 }
 
-void LanguageModelCounts::AddDocument(const WordCounts& words, std::vector<PartPairs>& parts) {
-  PairsByNumber();
+void LanguageModelCounts::AddDocument(const WordCounts& words, std::span<const std::uint32_t> order,
+                                      std::vector<PartPairs>& parts) {
+  const std::size_t before = words_.Size();
   const std::vector<std::uint32_t> numbers = words_.Merge(words);
-  // The pairs across the cuts between parts are counted with the last part's.
-  std::vector<std::uint64_t> acrossCuts;
+  // The document's words by rank, numbered here; those new here join the model's order.
+  std::vector<std::uint32_t> byRank(order.size());
+  std::vector<std::uint32_t> added;
+  for (std::size_t r = 0; r < order.size(); ++r) {
+    byRank[r] = numbers[order[r]];
+    if (byRank[r] >= before) added.push_back(byRank[r]);
+  }
+  MergeTextOrder(order_, added, words_);
+  const auto renumbered = [&](PairCounts::List& list) {
+    for (PairCounts::Counted& counted : list) {
+      counted.pair = PairCounts::Pair(byRank[PairCounts::First(counted.pair)], byRank[PairCounts::Second(counted.pair)]);
+    }
+    return std::move(list);
+  };
+  // The pairs across the cuts between parts form a list of their own.
+  PairCounts acrossCuts;
   std::uint32_t previous = kNoWord;
-  PartPairs* last = nullptr;
   for (PartPairs& part : parts) {
     if (part.first == kNoWord) continue;
-    if (previous != kNoWord) acrossCuts.push_back(PairCounts::Pair(numbers[previous], numbers[part.first]));
+    if (previous != kNoWord) acrossCuts.AddAll(std::array{PairCounts::Pair(previous, part.first)});
     previous = part.last;
-    last = &part;
+    lists_.push_back(renumbered(part.pairs));
   }
-  std::sort(acrossCuts.begin(), acrossCuts.end());
-  for (PartPairs& part : parts) {
-    if (part.first != kNoWord) pairs_.Merge(part.pairs, numbers, &part == last ? acrossCuts : std::span<const std::uint64_t>());
+  if (!acrossCuts.Sorted().empty()) lists_.push_back(renumbered(acrossCuts.Sorted()));
+  if (lists_.size() > kMostLists) FoldLists();
+}
+
+void LanguageModelCounts::FoldLists() {
+  const std::vector<std::uint32_t> rank = Ranks(order_);
+  PairCounts::List folded;
+  for (MergedPairs pairs(lists_, rank); pairs.More(); pairs.Advance()) {
+    const PairCounts::Counted& ranked = pairs.Current();
+    folded.push_back({PairCounts::Pair(order_[PairCounts::First(ranked.pair)], order_[PairCounts::Second(ranked.pair)]), ranked.count});
   }
+  lists_.clear();
+  lists_.push_back(std::move(folded));
 }
 
 std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
@@ -129,81 +158,13 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
 
 // The counted lines come in the order of their keys without building them: a word's own line comes
 // before its pairs (a blank sorts before any letter, apostrophe or hyphen), its pairs in the order of
-// their second words, then the next word's. Numbering the pairs' words by their rank sorts them so.
-// The words are sorted by their first four code units as one number (a shorter word padded with
-// zeros, which sorts it first as text order does), by their whole text only on a tie.
-std::vector<std::uint32_t> LanguageModelCounts::Order() const {
-  struct Keyed {
-    std::uint64_t start;
-    std::uint32_t number;
-  };
-  std::vector<Keyed> keyed(words_.Size());
-  for (std::uint32_t number = 0; number < keyed.size(); ++number) {
-    const std::u16string_view word = words_.Word(number);
-    std::uint64_t start = 0;
-    for (std::size_t k = 0; k < 4; ++k) start = start << 16 | (k < word.size() ? word[k] : 0u);
-    keyed[number] = {start, number};
-  }
-  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-    return a.start != b.start ? a.start < b.start : words_.Word(a.number) < words_.Word(b.number);
-  });
-  std::vector<std::uint32_t> order(keyed.size());
-  for (std::size_t r = 0; r < keyed.size(); ++r) order[r] = keyed[r].number;
-  return order;
-}
-
-void LanguageModelCounts::PairsByNumber() {
-  if (pairsByRank_.empty()) return;
-  pairs_.Renumber(pairsByRank_);
-  pairsByRank_.clear();
-}
-
-std::vector<std::span<const PairCounts::Counted>> LanguageModelCounts::PairsByRank(const std::vector<std::uint32_t>& order) {
-  if (pairsByRank_ != order) {
-    PairsByNumber();
-    std::vector<std::uint32_t> rank(order.size());
-    for (std::uint32_t r = 0; r < order.size(); ++r) rank[order[r]] = r;
-    pairs_.Renumber(rank);
-    pairsByRank_ = order;
-  }
-  return pairs_.Lists();
-}
-
-namespace {
-
-// Sorted lists of counted pairs read as one: a pair in several lists comes once, with the sum.
-class MergedPairs {
- public:
-  explicit MergedPairs(std::vector<std::span<const PairCounts::Counted>> lists) : lists_(std::move(lists)) { Advance(); }
-
-  bool More() const { return more_; }
-  const PairCounts::Counted& Current() const { return current_; }
-  void Advance() {
-    more_ = false;
-    for (const std::span<const PairCounts::Counted>& list : lists_) {
-      if (!list.empty() && (!more_ || list.front().pair < current_.pair)) current_ = {list.front().pair, 0}, more_ = true;
-    }
-    for (std::span<const PairCounts::Counted>& list : lists_) {
-      if (!list.empty() && list.front().pair == current_.pair) {
-        current_.count = CountSum(current_.count, list.front().count);
-        list = list.subspan(1);
-      }
-    }
-  }
-
- private:
-  std::vector<std::span<const PairCounts::Counted>> lists_;
-  PairCounts::Counted current_{};
-  bool more_ = false;
-};
-
-}  // namespace
-
+// their second words, then the next word's; the pairs by the ranks of their words come so.
 template <typename Stored, typename Counted>
-void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored,
-                                      const Counted& counted) {
+void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& counted) const {
+  const std::vector<std::uint32_t>& order = order_;
   const auto wordCount = static_cast<std::uint32_t>(order.size());
-  MergedPairs pairs(PairsByRank(order));
+  const std::vector<std::uint32_t> rank = Ranks(order);
+  MergedPairs pairs(lists_, rank);
   std::size_t s = 0;
   std::u16string key;
   // The stored lines before the key, then the stored count of the key itself (0 when none).
@@ -215,8 +176,8 @@ void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, c
     std::int64_t count = words_.Count(order[r]);
     if (s < stored_.size()) count = CountSum(count, storedUpTo(key = words_.Word(order[r])));
     counted(r, kNoWord, count);
-    for (; pairs.More() && pairs.Current().pair >> 32 == r; pairs.Advance()) {
-      const auto second = static_cast<std::uint32_t>(pairs.Current().pair);
+    for (; pairs.More() && PairCounts::First(pairs.Current().pair) == r; pairs.Advance()) {
+      const std::uint32_t second = PairCounts::Second(pairs.Current().pair);
       count = pairs.Current().count;
       if (s < stored_.size()) {
         key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
@@ -228,15 +189,14 @@ void LanguageModelCounts::ForEachLine(const std::vector<std::uint32_t>& order, c
   for (; s < stored_.size(); ++s) stored(stored_[s].first, stored_[s].second);
 }
 
-void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) {
+void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) const {
   // The words in UTF-8 one after another in the model's order, so that the lines read them in order,
   // then room for copying the last one as a short word.
-  const std::vector<std::uint32_t> order = Order();
   std::string words;
   std::vector<std::size_t> starts;
-  starts.reserve(order.size() + 1);
+  starts.reserve(order_.size() + 1);
   std::size_t longest = 0;
-  for (const std::uint32_t number : order) {
+  for (const std::uint32_t number : order_) {
     starts.push_back(words.size());
     words += Utf16ToUtf8(words_.Word(number));
     longest = std::max(longest, words.size() - starts.back());
@@ -260,7 +220,6 @@ void LanguageModelCounts::Write(const std::function<void(std::string_view)>& wri
     }
   };
   ForEachLine(
-      order,
       [&](const std::u16string& key, std::int64_t count) {
         const std::string utf8 = Utf16ToUtf8(key);
         if (static_cast<std::size_t>(at - begin) + utf8.size() + kMostCountBytes > piece.size()) {
@@ -287,14 +246,13 @@ void LanguageModelCounts::Write(const std::function<void(std::string_view)>& wri
   if (at != begin) write(std::string_view(begin, static_cast<std::size_t>(at - begin)));
 }
 
-std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() {
+std::map<std::u16string, std::int64_t> LanguageModelCounts::Counts() const {
   std::map<std::u16string, std::int64_t> counts;
-  const std::vector<std::uint32_t> order = Order();
   ForEachLine(
-      order, [&](const std::u16string& key, std::int64_t count) { counts.emplace(key, count); },
+      [&](const std::u16string& key, std::int64_t count) { counts.emplace(key, count); },
       [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-        std::u16string key(words_.Word(order[first]));
-        if (second != kNoWord) key.append(1, u' ').append(words_.Word(order[second]));
+        std::u16string key(words_.Word(order_[first]));
+        if (second != kNoWord) key.append(1, u' ').append(words_.Word(order_[second]));
         counts.emplace(std::move(key), count);
       });
   return counts;

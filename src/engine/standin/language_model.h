@@ -22,46 +22,48 @@ class LanguageModelCounts {
  public:
   static constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;
 
-  // The pairs of neighbouring words of one part of a document, by the numbers the document gave its
-  // words, and the part's first and last word (kNoWord when it has none).
+  // The pairs of neighbouring words of one part of a document, by the ranks of the words in the
+  // document's text order (TextOrder of its distinct words), and the part's first and last word (by
+  // rank; kNoWord when it has none).
   struct PartPairs {
-    PairCounts pairs;
+    PairCounts::List pairs;
     std::uint32_t first = kNoWord;
     std::uint32_t last = kNoWord;
   };
-  // Reads a part of a document whose distinct words are `words`, about `expectedWords` of them in the
-  // part (0: not known). Throws StandinError when a word is not among them: the document changed
-  // since it was read.
-  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::uint64_t expectedWords = 0);
+  // Reads a part of a document whose distinct words are `words`, ranked by `rank`, about
+  // `expectedWords` of them in the part (0: not known). Throws StandinError when a word is not among
+  // them: the document changed since it was read.
+  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::span<const std::uint32_t> rank,
+                              std::uint64_t expectedWords = 0);
 
-  // Counts the words of one document, and the pairs of neighbouring words its parts (in order) found.
-  void AddDocument(const WordCounts& words, std::vector<PartPairs>& parts);
+  // Counts the words of one document (`order`: their numbers in text order), and the pairs of
+  // neighbouring words its parts (in order) found.
+  void AddDocument(const WordCounts& words, std::span<const std::uint32_t> order, std::vector<PartPairs>& parts);
   // Adds the counts of a stored file; returns why the bytes are not one (empty when they are).
   std::u16string AddStored(std::string_view bytes);
   void ForgetStored() { stored_.clear(); }
   // True when nothing has been counted from documents.
   bool NoDocumentWords() const { return words_.Size() == 0; }
   // Hands the model's bytes to `write`, piece by piece.
-  void Write(const std::function<void(std::string_view)>& write);
+  void Write(const std::function<void(std::string_view)>& write) const;
   // Every word and pair with its count (for checks).
-  std::map<std::u16string, std::int64_t> Counts();
+  std::map<std::u16string, std::int64_t> Counts() const;
 
  private:
-  // The numbers of the words in the model's order (by their text).
-  std::vector<std::uint32_t> Order() const;
-  // Calls stored(key, count) and counted(first, second, count) (the words by their places in `order`;
-  // second kNoWord for a single word) for every line of the model in its order, stored and counted
-  // lines of the same key as one counted line.
+  // Calls stored(key, count) and counted(first, second, count) (the words by their ranks; second
+  // kNoWord for a single word) for every line of the model in its order, stored and counted lines of
+  // the same key as one counted line.
   template <typename Stored, typename Counted>
-  void ForEachLine(const std::vector<std::uint32_t>& order, const Stored& stored, const Counted& counted);
-  // The pairs numbered by the ranks of their words in `order` (they stay so until words are added: a
-  // failed write is written again without renumbering them), and back by word number.
-  std::vector<std::span<const PairCounts::Counted>> PairsByRank(const std::vector<std::uint32_t>& order);
-  void PairsByNumber();
+  void ForEachLine(const Stored& stored, const Counted& counted) const;
+  // Folds the lists into one.
+  void FoldLists();
 
   WordCounts words_;
-  PairCounts pairs_;
-  std::vector<std::uint32_t> pairsByRank_;  // the order the pairs are numbered by; empty: by word number
+  std::vector<std::uint32_t> order_;  // the words' numbers in text order
+  // The pairs by the numbers of their words, in lists each sorted by the ranks of the words (which
+  // words added later leave as they are); a pair may be in several. A few lists at most: a document's
+  // parts are counted apart.
+  std::vector<PairCounts::List> lists_;
   std::vector<std::pair<std::u16string, std::int64_t>> stored_;
 };
 

@@ -6,6 +6,7 @@
 #include "engine/standin/parallel_parts.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
+#include "engine/standin/text_order.h"
 
 namespace lexiglean::standin {
 namespace {
@@ -22,20 +23,23 @@ void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& 
     const DocumentWords* words = own->Words();
     // The pairs are read again from the document, its parts at the same time.
     std::vector<LanguageModelCounts::PartPairs> parts;
+    std::vector<std::uint32_t> order;
     try {
       if (words != nullptr && words->total > 0) {
+        order = TextOrder(words->distinct);
+        const std::vector<std::uint32_t> rank = Ranks(order);
         std::vector<WordSplitter> splitters = words->source.WordParts(PartsAtOnce(), kLeastPartBytes);
         parts.resize(splitters.size());
         SplitParts(splitters, words->source.Units(), {}, [&](std::size_t part, WordSplitter& splitter) {
           const std::uint64_t expected = words->partWords.size() == splitters.size() ? words->partWords[part] : 0;
-          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct, expected);
+          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct, rank, expected);
         });
       }
     } catch (const StandinError&) {
       parts.clear();  // gone or changed since it was opened: unusable like an unreadable one
     }
     if (!parts.empty()) {
-      counts_.AddDocument(words->distinct, parts);
+      counts_.AddDocument(words->distinct, order, parts);
     } else {
       ++unusable_;
     }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <future>
 #include <utility>
 
 namespace lexiglean::standin {
@@ -13,86 +12,75 @@ namespace {
 // memory that follows the distinct pairs.
 constexpr std::size_t kLeastPending = std::size_t{1} << 16;
 constexpr int kDigitBits = 9;
-// Room made at once for at most this many pairs (an address space of 48 bytes a pair, which only
+// Room made at once for at most this many pairs (an address space of 32 bytes a pair, which only
 // fills as it is used).
 constexpr std::uint64_t kMostReserved = std::uint64_t{1} << 23;
-// Lists kept apart before they are folded into one.
-constexpr std::size_t kMostApart = 8;
 
-std::uint64_t PairOf(std::uint64_t pair) { return pair; }
-std::uint64_t PairOf(const PairCounts::Counted& counted) { return counted.pair; }
-std::int64_t CountOf(std::uint64_t) { return 1; }
-std::int64_t CountOf(const PairCounts::Counted& counted) { return counted.count; }
-
-// Merges the sorted counts and two sorted lists (a pair may come more than once in each; the second
-// list is short) into `merged`.
-template <typename T, typename U>
-void MergeSorted(const LargeVector<PairCounts::Counted>& counted, std::span<const T> sorted, std::span<const U> few,
-                 LargeVector<PairCounts::Counted>& merged) {
-  merged.clear();
-  merged.reserve(counted.size() + sorted.size() + few.size());
-  const auto append = [&merged](std::uint64_t pair, std::int64_t count) {
-    if (!merged.empty() && merged.back().pair == pair) {
-      merged.back().count = CountSum(merged.back().count, count);
+// Folds a sorted list of pairs (a pair may come more than once in it) into the sorted counts in
+// their own room, from the back, so that no second list of counts is needed; `scratch` (at least as
+// long as the list) takes the pairs' counts.
+void FoldSorted(PairCounts::List& counted, LargeVector<std::uint64_t>& sorted, LargeVector<std::uint64_t>& scratch) {
+  // Each pair once, with its count.
+  std::size_t distinct = 0;
+  for (std::size_t k = 0; k < sorted.size(); ++k) {
+    if (distinct > 0 && sorted[distinct - 1] == sorted[k]) {
+      ++scratch[distinct - 1];
     } else {
-      merged.push_back({pair, count});
-    }
-  };
-  auto a = counted.begin();
-  auto b = sorted.begin();
-  auto c = few.begin();
-  while (a != counted.end() || b != sorted.end()) {
-    const bool fromCounted = b == sorted.end() || (a != counted.end() && a->pair <= PairOf(*b));
-    const std::uint64_t next = fromCounted ? a->pair : PairOf(*b);
-    for (; c != few.end() && PairOf(*c) <= next; ++c) append(PairOf(*c), CountOf(*c));
-    if (fromCounted) {
-      append(a->pair, a->count);
-      ++a;
-    } else {
-      append(PairOf(*b), CountOf(*b));
-      ++b;
+      sorted[distinct] = sorted[k];
+      scratch[distinct++] = 1;
     }
   }
-  for (; c != few.end(); ++c) append(PairOf(*c), CountOf(*c));
+  // How many are new.
+  std::size_t added = 0;
+  auto a = counted.begin();
+  for (std::size_t k = 0; k < distinct; ++k) {
+    while (a != counted.end() && a->pair < sorted[k]) ++a;
+    if (a == counted.end() || a->pair != sorted[k]) ++added;
+  }
+  // Merged from the back: what is written never overtakes what is still to be read.
+  std::size_t from = counted.size();
+  counted.resize(counted.size() + added);
+  std::size_t to = counted.size();
+  for (std::size_t k = distinct; k > 0;) {
+    const std::uint64_t pair = sorted[k - 1];
+    if (from > 0 && counted[from - 1].pair > pair) {
+      counted[--to] = counted[--from];
+    } else if (from > 0 && counted[from - 1].pair == pair) {
+      counted[--to] = {pair, CountSum(counted[--from].count, static_cast<std::int64_t>(scratch[--k]))};
+    } else {
+      counted[--to] = {pair, static_cast<std::int64_t>(scratch[--k])};
+    }
+  }
 }
 
-// Sorts by pair, least significant digit first, over the bits the numbers use (first number above
-// second), stably; `spare` is scratch space.
-template <typename T>
-void RadixSort(LargeVector<T>& items, LargeVector<T>& spare) {
+// Sorts the pairs, least significant digit first, over the bits the numbers use (first number above
+// second); `spare` is scratch space.
+void RadixSort(LargeVector<std::uint64_t>& pairs, LargeVector<std::uint64_t>& spare) {
   std::uint64_t firsts = 0, seconds = 0;
-  for (const T& item : items) firsts |= PairOf(item) >> 32, seconds |= PairOf(item) & 0xFFFFFFFFu;
+  for (const std::uint64_t pair : pairs) firsts |= PairCounts::First(pair), seconds |= PairCounts::Second(pair);
   const int secondBits = std::bit_width(seconds);
   const int bits = secondBits + std::bit_width(firsts);
-  const auto key = [secondBits](const T& item) { return (PairOf(item) >> 32) << secondBits | (PairOf(item) & 0xFFFFFFFFu); };
-  spare.resize(items.size());
+  const auto key = [secondBits](std::uint64_t pair) { return (pair >> 32) << secondBits | PairCounts::Second(pair); };
+  spare.resize(pairs.size());
   for (int shift = 0; shift < bits; shift += kDigitBits) {
     std::array<std::size_t, std::size_t{1} << kDigitBits> starts{};
-    for (const T& item : items) ++starts[(key(item) >> shift) & (starts.size() - 1)];
-    if (std::find(starts.begin(), starts.end(), items.size()) != starts.end()) continue;  // one digit for all
+    for (const std::uint64_t pair : pairs) ++starts[(key(pair) >> shift) & (starts.size() - 1)];
+    if (std::find(starts.begin(), starts.end(), pairs.size()) != starts.end()) continue;  // one digit for all
     std::size_t sum = 0;
     for (std::size_t& start : starts) sum += std::exchange(start, sum);
-    for (const T& item : items) spare[starts[(key(item) >> shift) & (starts.size() - 1)]++] = item;
-    items.swap(spare);
+    for (const std::uint64_t pair : pairs) spare[starts[(key(pair) >> shift) & (starts.size() - 1)]++] = pair;
+    pairs.swap(spare);
   }
-}
-
-// Gives each pair's words their new numbers and sorts the pairs again (unless they stayed in order).
-void RenumberAndSort(LargeVector<PairCounts::Counted>& items, std::span<const std::uint32_t> numbers,
-                     LargeVector<PairCounts::Counted>& spare) {
-  for (PairCounts::Counted& item : items) {
-    item.pair = PairCounts::Pair(numbers[item.pair >> 32], numbers[static_cast<std::uint32_t>(item.pair)]);
-  }
-  const auto before = [](const PairCounts::Counted& a, const PairCounts::Counted& b) { return a.pair < b.pair; };
-  if (!std::is_sorted(items.begin(), items.end(), before)) RadixSort(items, spare);
 }
 
 }  // namespace
 
 void PairCounts::Reserve(std::uint64_t pairs) {
   const auto most = static_cast<std::size_t>(std::min<std::uint64_t>(pairs, kMostReserved));
-  for (LargeVector<std::uint64_t>* list : {&pending_, &scratch_}) list->reserve(most);
-  for (LargeVector<Counted>* list : {&counted_, &spare_}) list->reserve(most);
+  reserved_ = most > 0;
+  pending_.reserve(most);
+  scratch_.reserve(most);
+  counted_.reserve(most);
 }
 
 void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
@@ -104,69 +92,45 @@ void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
 void PairCounts::Fold() {
   if (pending_.empty()) return;
   RadixSort(pending_, scratch_);
-  MergeSorted(counted_, std::span<const std::uint64_t>(pending_), std::span<const std::uint64_t>(), spare_);
-  counted_.swap(spare_);
+  FoldSorted(counted_, pending_, scratch_);
   pending_.clear();
-  pending_.reserve(std::max(kLeastPending, 2 * counted_.size()));  // the next fold's, fetched once
+  // The next fold's room, fetched once, unless room was made for all at once.
+  if (!reserved_) pending_.reserve(std::max(kLeastPending, 2 * counted_.size()));
 }
 
-void PairCounts::Merge(PairCounts& other, std::span<const std::uint32_t> numbers, std::span<const std::uint64_t> more) {
-  other.Sorted();
-  LargeVector<Counted> taken = std::move(other.counted_);
-  other = PairCounts();
-  RenumberAndSort(taken, numbers, spare_);
-  if (!more.empty()) {
-    LargeVector<Counted> few;
-    for (const std::uint64_t pair : more) {
-      if (!few.empty() && few.back().pair == pair) {
-        ++few.back().count;
-      } else {
-        few.push_back({pair, 1});
-      }
-    }
-    apart_.push_back(std::move(few));
-  }
-  if (counted_.empty() && pending_.empty()) {
-    counted_ = std::move(taken);
-  } else {
-    apart_.push_back(std::move(taken));
-  }
-  if (apart_.size() > kMostApart) FoldApart();
-}
-
-void PairCounts::FoldApart() {
-  for (const LargeVector<Counted>& list : apart_) {
-    MergeSorted(counted_, std::span<const Counted>(list), std::span<const std::uint64_t>(), spare_);
-    counted_.swap(spare_);
-  }
-  apart_.clear();
-}
-
-void PairCounts::Renumber(std::span<const std::uint32_t> numbers) {
+PairCounts::List& PairCounts::Sorted() {
   Fold();
-  std::vector<std::future<void>> others;
-  for (LargeVector<Counted>& list : apart_) {
-    others.push_back(std::async(std::launch::async, [&list, numbers] {
-      LargeVector<Counted> spare;
-      RenumberAndSort(list, numbers, spare);
-    }));
-  }
-  RenumberAndSort(counted_, numbers, spare_);
-  spare_ = {};
-  for (std::future<void>& other : others) other.get();
-}
-
-const LargeVector<PairCounts::Counted>& PairCounts::Sorted() {
-  Fold();
-  FoldApart();
   return counted_;
 }
 
-std::vector<std::span<const PairCounts::Counted>> PairCounts::Lists() {
-  Fold();
-  std::vector<std::span<const Counted>> lists{counted_};
-  for (const LargeVector<Counted>& list : apart_) lists.emplace_back(list);
-  return lists;
+MergedPairs::MergedPairs(const std::vector<PairCounts::List>& lists, std::span<const std::uint32_t> rank) : rank_(rank) {
+  for (const PairCounts::List& list : lists) {
+    if (!list.empty()) fronts_.push_back({list, Ranked(list.front().pair)});
+  }
+  Advance();
+}
+
+void MergedPairs::Advance() {
+  more_ = !fronts_.empty();
+  if (!more_) return;
+  std::uint64_t least = fronts_.front().ranked;
+  for (const Front& front : fronts_) least = std::min(least, front.ranked);
+  current_ = {least, 0};
+  for (std::size_t k = 0; k < fronts_.size();) {
+    Front& front = fronts_[k];
+    if (front.ranked != least) {
+      ++k;
+      continue;
+    }
+    current_.count = CountSum(current_.count, front.rest.front().count);
+    front.rest = front.rest.subspan(1);
+    if (!front.rest.empty()) {
+      front.ranked = Ranked(front.rest.front().pair);
+      ++k;
+    } else {
+      fronts_.erase(fronts_.begin() + static_cast<std::ptrdiff_t>(k));
+    }
+  }
 }
 
 }  // namespace lexiglean::standin

@@ -3,9 +3,7 @@
 // and folded into one sorted list of distinct pairs with their counts: sorting by digits beats a hash
 // table's random access once there are millions of distinct pairs. What waits to be folded is never
 // more than twice the distinct pairs (or a few million), so memory follows the distinct pairs, not the
-// length of the text. The counts of a document's parts are kept as lists apart (a few at most) until
-// they are needed as one: renumbering them for the model goes on a thread each, and the model reads them
-// merged.
+// length of the text.
 #include <cstdint>
 #include <limits>
 #include <span>
@@ -26,36 +24,55 @@ class PairCounts {
     std::uint64_t pair;  // first number << 32 | second number
     std::int64_t count;
   };
+  using List = LargeVector<Counted>;
 
   static std::uint64_t Pair(std::uint32_t first, std::uint32_t second) { return std::uint64_t{first} << 32 | second; }
+  static std::uint32_t First(std::uint64_t pair) { return static_cast<std::uint32_t>(pair >> 32); }
+  static std::uint32_t Second(std::uint64_t pair) { return static_cast<std::uint32_t>(pair); }
 
   // Makes room for counting this many pairs (up to some millions; beyond, the lists grow as they need)
   // at once: lists that grow fetch fresh memory, which the system must clear first, each time.
   void Reserve(std::uint64_t pairs);
   // Counts one more of each pair.
   void AddAll(std::span<const std::uint64_t> pairs);
-  // Counts the pairs of another count (which is emptied), whose word numbers become numbers[n] here,
-  // and one more of each of the `more` pairs (sorted; numbered here).
-  void Merge(PairCounts& other, std::span<const std::uint32_t> numbers, std::span<const std::uint64_t> more = {});
-  // Gives the words new numbers, numbers[n] for n (each its own), and sorts the pairs again.
-  void Renumber(std::span<const std::uint32_t> numbers);
   // Every pair once with its count, sorted by first number, then second.
-  const LargeVector<Counted>& Sorted();
-  // The same as sorted lists to be read merged: a pair may be in several, its count the sum.
-  std::vector<std::span<const Counted>> Lists();
+  List& Sorted();
 
  private:
-  // Sorts what waits and folds it into counted_.
+  // Sorts what waits and folds it into counted_ (which grows in its own room, so that the memory
+  // counted is never needed twice).
   void Fold();
-  // Folds the lists kept apart into counted_.
-  void FoldApart();
 
   LargeVector<std::uint64_t> pending_;
-  LargeVector<Counted> counted_;
-  std::vector<LargeVector<Counted>> apart_;  // sorted, each pair once
-  // Reused, so that folding does not fetch fresh memory each time.
-  LargeVector<std::uint64_t> scratch_;
-  LargeVector<Counted> spare_;
+  List counted_;
+  LargeVector<std::uint64_t> scratch_;  // reused, so that folding does not fetch fresh memory each time
+  bool reserved_ = false;
+};
+
+// Lists of counted pairs read as one, in the order of the ranks of their words: rank[n] is the rank of
+// word n, and each list is sorted so. A pair in several lists comes once, with the sum of its counts.
+class MergedPairs {
+ public:
+  MergedPairs(const std::vector<PairCounts::List>& lists, std::span<const std::uint32_t> rank);
+
+  bool More() const { return more_; }
+  // The current pair by the ranks of its words, and its count.
+  const PairCounts::Counted& Current() const { return current_; }
+  void Advance();
+
+ private:
+  struct Front {
+    std::span<const PairCounts::Counted> rest;
+    std::uint64_t ranked;  // the pair of the first of rest by ranks
+  };
+  std::uint64_t Ranked(std::uint64_t pair) const {
+    return PairCounts::Pair(rank_[PairCounts::First(pair)], rank_[PairCounts::Second(pair)]);
+  }
+
+  std::span<const std::uint32_t> rank_;
+  std::vector<Front> fronts_;  // of the lists not yet read to the end
+  PairCounts::Counted current_{};
+  bool more_ = false;
 };
 
 }  // namespace lexiglean::standin

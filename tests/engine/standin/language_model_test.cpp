@@ -1,4 +1,7 @@
 // Building the language model: counts of words and word pairs, merged with the stored ones.
+#include <map>
+#include <random>
+
 #include "standin_test_support.h"
 
 namespace lexiglean::standin::testing {
@@ -28,6 +31,31 @@ TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocument
   // The documents were used up: building again adds nothing and skips nothing.
   EXPECT_FALSE(builder->Build(-1, 0));
   EXPECT_EQ(builder->get_SkippedCount(), 0);
+}
+
+TEST_F(LanguageModelTest, ManyDocumentsWithNewWordsEachAreCountedAsTheirText) {
+  const std::vector<std::string> words = {"cat", "a", "the", "Zoe", "b-a", "don't", "\xC3\xA9t\xC3\xA9", "b"};
+  std::map<std::string, std::int64_t> expected;
+  std::mt19937 random(7);
+  auto recogniser = Restart();
+  auto tools = recogniser.CreateVocabularyTools();
+  auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
+  for (std::size_t document = 0; document < 12; ++document) {  // more than are kept apart
+    std::string text, previous;
+    for (std::size_t k = 0; k < 40 + document; ++k) {
+      const std::string& word = words[random() % (1 + document % words.size())];
+      text += word + (k % 7 == 0 ? "\n" : " ");
+      ++expected[word];
+      if (!previous.empty()) ++expected[previous + ' ' + word];
+      previous = word;
+    }
+    WriteBytes(base() / "doc.txt", text);
+    builder->AddDocument(tools->get_DocumentLoader()->OpenDocument((base() / "doc.txt").u16string(), 0));
+  }
+  EXPECT_FALSE(builder->Build(-1, 0));
+  std::string lines;
+  for (const auto& [key, count] : expected) lines += key + '\t' + std::to_string(count) + '\n';
+  EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"), lines);
 }
 
 // Writing the model fails once, as on a full disk.
