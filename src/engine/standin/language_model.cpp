@@ -76,18 +76,22 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
 
 void LanguageModelCounts::AddDocument(const WordCounts& words, std::span<const std::uint32_t> order,
                                       std::vector<PartPairs>& parts) {
+  // The first document's words are numbered here in its text order, so that its pairs keep their
+  // numbers and the model's ranks are the numbers.
   const std::size_t before = words_.Size();
-  const std::vector<std::uint32_t> numbers = words_.Merge(words);
+  const std::vector<std::uint32_t> numbers = words_.Merge(words, before == 0 ? order : std::span<const std::uint32_t>());
   // The document's words by rank, numbered here; those new here join the model's order.
   std::vector<std::uint32_t> byRank(order.size());
   std::vector<std::uint32_t> added;
+  bool sameNumbers = true;
   for (std::size_t r = 0; r < order.size(); ++r) {
     byRank[r] = numbers[order[r]];
     if (byRank[r] >= before) added.push_back(byRank[r]);
+    sameNumbers = sameNumbers && byRank[r] == r;
   }
   MergeTextOrder(order_, added, words_);
   const auto renumbered = [&](PairCounts::List& list) {
-    for (PairCounts::Counted& counted : list) {
+    for (PairCounts::Counted& counted : sameNumbers ? std::span<PairCounts::Counted>() : std::span(list)) {
       counted.pair = PairCounts::Pair(byRank[PairCounts::First(counted.pair)], byRank[PairCounts::Second(counted.pair)]);
     }
     return std::move(list);
@@ -105,8 +109,15 @@ void LanguageModelCounts::AddDocument(const WordCounts& words, std::span<const s
   if (lists_.size() > kMostLists) FoldLists();
 }
 
+std::vector<std::uint32_t> LanguageModelCounts::Ranks() const {
+  for (std::uint32_t r = 0; r < order_.size(); ++r) {
+    if (order_[r] != r) return standin::Ranks(order_);
+  }
+  return {};  // the ranks are the numbers
+}
+
 void LanguageModelCounts::FoldLists() {
-  const std::vector<std::uint32_t> rank = Ranks(order_);
+  const std::vector<std::uint32_t> rank = Ranks();
   PairCounts::List folded;
   for (MergedPairs pairs(lists_, rank); pairs.More(); pairs.Advance()) {
     const PairCounts::Counted& ranked = pairs.Current();
@@ -163,7 +174,7 @@ template <typename Stored, typename Counted>
 void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& counted) const {
   const std::vector<std::uint32_t>& order = order_;
   const auto wordCount = static_cast<std::uint32_t>(order.size());
-  const std::vector<std::uint32_t> rank = Ranks(order);
+  const std::vector<std::uint32_t> rank = Ranks();
   MergedPairs pairs(lists_, rank);
   std::size_t s = 0;
   std::u16string key;

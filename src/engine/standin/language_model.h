@@ -55,6 +55,8 @@ class LanguageModelCounts {
   // the same key as one counted line.
   template <typename Stored, typename Counted>
   void ForEachLine(const Stored& stored, const Counted& counted) const;
+  // The rank of each word number in order_; none when they are the numbers.
+  std::vector<std::uint32_t> Ranks() const;
   // Folds the lists into one.
   void FoldLists();
 

@@ -50,7 +50,8 @@ class PairCounts {
 };
 
 // Lists of counted pairs read as one, in the order of the ranks of their words: rank[n] is the rank of
-// word n, and each list is sorted so. A pair in several lists comes once, with the sum of its counts.
+// word n (no ranks: the numbers are the ranks), and each list is sorted so. A pair in several lists
+// comes once, with the sum of its counts.
 class MergedPairs {
  public:
   MergedPairs(const std::vector<PairCounts::List>& lists, std::span<const std::uint32_t> rank);
@@ -66,7 +67,7 @@ class MergedPairs {
     std::uint64_t ranked;  // the pair of the first of rest by ranks
   };
   std::uint64_t Ranked(std::uint64_t pair) const {
-    return PairCounts::Pair(rank_[PairCounts::First(pair)], rank_[PairCounts::Second(pair)]);
+    return rank_.empty() ? pair : PairCounts::Pair(rank_[PairCounts::First(pair)], rank_[PairCounts::Second(pair)]);
   }
 
   std::span<const std::uint32_t> rank_;

@@ -1,26 +1,71 @@
 #include "engine/standin/text_order.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
+#include <utility>
 
 namespace lexiglean::standin {
+namespace {
+
+std::uint64_t Load4(const char16_t* units) {
+  std::uint64_t loaded = 0;
+  std::memcpy(&loaded, units, sizeof loaded);
+  return loaded;
+}
+
+// Whether a sorts before b from code unit `from` on (the units before being the same), four units at
+// a time.
+bool Before(std::u16string_view a, std::u16string_view b, std::size_t from) {
+  const std::size_t common = std::min(a.size(), b.size());
+  std::size_t i = from;
+  for (; i + 4 <= common; i += 4) {
+    const std::uint64_t x = Load4(a.data() + i), y = Load4(b.data() + i);
+    if (x != y) {
+      const auto k = static_cast<std::size_t>(std::countr_zero(x ^ y) / 16);  // the first unit that differs
+      return a[i + k] < b[i + k];
+    }
+  }
+  for (; i < common; ++i) {
+    if (a[i] != b[i]) return a[i] < b[i];
+  }
+  return a.size() < b.size();
+}
+
+}  // namespace
 
 // The words are sorted by their first four code units as one number (a shorter word padded with
-// zeros, which sorts it first as text order does), by their whole text only on a tie.
+// zeros, which sorts it first as text order does), a unit a digit, then those alike so by the rest of
+// their text.
 std::vector<std::uint32_t> TextOrder(const WordCounts& words) {
   struct Keyed {
     std::uint64_t start;
     std::uint32_t number;
   };
-  std::vector<Keyed> keyed(words.Size());
+  std::vector<Keyed> keyed(words.Size()), spare(words.Size());
   for (std::uint32_t number = 0; number < keyed.size(); ++number) {
     const std::u16string_view word = words.Word(number);
     std::uint64_t start = 0;
     for (std::size_t k = 0; k < 4; ++k) start = start << 16 | (k < word.size() ? word[k] : 0u);
     keyed[number] = {start, number};
   }
-  std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
-    return a.start != b.start ? a.start < b.start : words.Word(a.number) < words.Word(b.number);
-  });
+  std::vector<std::size_t> starts(std::size_t{1} << 16);
+  for (int shift = 0; shift < 64; shift += 16) {
+    std::fill(starts.begin(), starts.end(), 0);
+    for (const Keyed& k : keyed) ++starts[(k.start >> shift) & 0xFFFF];
+    if (std::find(starts.begin(), starts.end(), keyed.size()) != starts.end()) continue;  // one unit for all
+    std::size_t sum = 0;
+    for (std::size_t& at : starts) sum += std::exchange(at, sum);
+    for (const Keyed& k : keyed) spare[starts[(k.start >> shift) & 0xFFFF]++] = k;
+    keyed.swap(spare);
+  }
+  for (auto alike = keyed.begin(); alike != keyed.end();) {
+    const auto end = std::find_if(alike, keyed.end(), [&](const Keyed& k) { return k.start != alike->start; });
+    if (end - alike > 1) {
+      std::sort(alike, end, [&](const Keyed& a, const Keyed& b) { return Before(words.Word(a.number), words.Word(b.number), 4); });
+    }
+    alike = end;
+  }
   std::vector<std::uint32_t> order(keyed.size());
   for (std::size_t r = 0; r < keyed.size(); ++r) order[r] = keyed[r].number;
   return order;

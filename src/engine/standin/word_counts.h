@@ -25,9 +25,9 @@ class WordCounts {
   void Reserve(std::size_t more);
   // Counts `count` more of the word; returns its number.
   std::uint32_t Add(std::u16string_view word, std::int64_t count = 1);
-  // Counts the words of a later part of the same text, in their order; returns the numbers here of
-  // the later part's words (by their numbers there).
-  std::vector<std::uint32_t> Merge(const WordCounts& later);
+  // Counts the words of a later part of the same text, in their order (or in `order`: their numbers
+  // there, each once); returns the numbers here of the later part's words (by their numbers there).
+  std::vector<std::uint32_t> Merge(const WordCounts& later, std::span<const std::uint32_t> order = {});
   // The word's number; kNone when it has not come.
   std::uint32_t Find(std::u16string_view word) const;
   // The numbers of the words (kNone for those that have not come), looked up together.
