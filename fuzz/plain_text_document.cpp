@@ -84,14 +84,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::u16string_view> views(expected.begin(), expected.end());
   std::vector<std::uint32_t> numbers;
   distinct.AddAll(views, numbers);
-  const std::vector<std::uint32_t> order = standin::TextOrder(distinct);
-  const std::vector<std::uint32_t> rank = standin::Ranks(order);
+  const standin::WordCounts inTextOrder = distinct.Reordered(standin::TextOrder(distinct));
   std::vector<standin::LanguageModelCounts::PartPairs> parts;
-  for (standin::WordSplitter& part : source.WordParts(3, 1)) {
-    parts.push_back(standin::LanguageModelCounts::CountPairs(part, distinct, rank));
-  }
+  for (standin::WordSplitter& part : source.WordParts(3, 1)) parts.push_back(standin::LanguageModelCounts::CountPairs(part, inTextOrder));
   standin::LanguageModelCounts model;
-  model.AddDocument(distinct, order, parts);
+  model.AddDocument(inTextOrder, parts);
   fuzz::Require(model.Counts() == defined, "the language model counts every word and pair");
   fuzz::Require(length == whole.size(), "the length is that of the whole text");
   return 0;

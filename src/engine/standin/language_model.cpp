@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <iterator>
 #include <numeric>
 
 #include "engine/standin/standin_error.h"
@@ -47,7 +48,6 @@ char* PutCount(char* to, std::int64_t count) {
 }  // namespace
 
 LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words,
-                                                               std::span<const std::uint32_t> rank,
                                                                std::uint64_t expectedWords) {
   PartPairs found;
   PairCounts counts;
@@ -60,13 +60,12 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
     pairs.clear();
     for (const std::uint32_t number : numbers) {
       if (number == WordCounts::kNone) throw StandinError(E_FAIL, u"The document has changed since it was read.");
-      const std::uint32_t ranked = rank[number];
       if (found.last == kNoWord) {
-        found.first = ranked;
+        found.first = number;
       } else {
-        pairs.push_back(PairCounts::Pair(found.last, ranked));
+        pairs.push_back(PairCounts::Pair(found.last, number));
       }
-      found.last = ranked;
+      found.last = number;
     }
     counts.AddAll(pairs);
   }
@@ -74,25 +73,27 @@ LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& par
   return found;
 }
 
-void LanguageModelCounts::AddDocument(const WordCounts& words, std::span<const std::uint32_t> order,
-                                      std::vector<PartPairs>& parts) {
-  // The first document's words are numbered here in its text order, so that its pairs keep their
-  // numbers and the model's ranks are the numbers.
-  const std::size_t before = words_.Size();
-  const std::vector<std::uint32_t> numbers = words_.Merge(words, before == 0 ? order : std::span<const std::uint32_t>());
-  // The document's words by rank, numbered here; those new here join the model's order.
-  std::vector<std::uint32_t> byRank(order.size());
-  std::vector<std::uint32_t> added;
-  bool sameNumbers = true;
-  for (std::size_t r = 0; r < order.size(); ++r) {
-    byRank[r] = numbers[order[r]];
-    if (byRank[r] >= before) added.push_back(byRank[r]);
-    sameNumbers = sameNumbers && byRank[r] == r;
+void LanguageModelCounts::AddDocument(WordCounts words, std::vector<PartPairs>& parts) {
+  // The first document's words keep their numbers here, so that its pairs do too and the model's
+  // ranks are the numbers.
+  std::vector<std::uint32_t> numbers;
+  if (words_.Size() == 0) {
+    numbers.resize(words.Size());
+    std::iota(numbers.begin(), numbers.end(), 0u);
+    words_ = std::move(words);
+    order_ = numbers;
+  } else {
+    const std::size_t before = words_.Size();
+    numbers = words_.Merge(words);
+    std::vector<std::uint32_t> added;  // in text order, as the document's numbers are
+    std::copy_if(numbers.begin(), numbers.end(), std::back_inserter(added), [&](std::uint32_t n) { return n >= before; });
+    MergeTextOrder(order_, added, words_);
   }
-  MergeTextOrder(order_, added, words_);
+  bool sameNumbers = true;
+  for (std::uint32_t n = 0; n < numbers.size(); ++n) sameNumbers = sameNumbers && numbers[n] == n;
   const auto renumbered = [&](PairCounts::List& list) {
     for (PairCounts::Counted& counted : sameNumbers ? std::span<PairCounts::Counted>() : std::span(list)) {
-      counted.pair = PairCounts::Pair(byRank[PairCounts::First(counted.pair)], byRank[PairCounts::Second(counted.pair)]);
+      counted.pair = PairCounts::Pair(numbers[PairCounts::First(counted.pair)], numbers[PairCounts::Second(counted.pair)]);
     }
     return std::move(list);
   };

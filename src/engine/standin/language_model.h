@@ -22,23 +22,22 @@ class LanguageModelCounts {
  public:
   static constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;
 
-  // The pairs of neighbouring words of one part of a document, by the ranks of the words in the
-  // document's text order (TextOrder of its distinct words), and the part's first and last word (by
-  // rank; kNoWord when it has none).
+  // The pairs of neighbouring words of one part of a document, by the numbers of the words in the
+  // document's words numbered in their text order, and the part's first and last word (kNoWord when it
+  // has none).
   struct PartPairs {
     PairCounts::List pairs;
     std::uint32_t first = kNoWord;
     std::uint32_t last = kNoWord;
   };
-  // Reads a part of a document whose distinct words are `words`, ranked by `rank`, about
+  // Reads a part of a document whose distinct words are `words` (numbered in their text order), about
   // `expectedWords` of them in the part (0: not known). Throws StandinError when a word is not among
   // them: the document changed since it was read.
-  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::span<const std::uint32_t> rank,
-                              std::uint64_t expectedWords = 0);
+  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::uint64_t expectedWords = 0);
 
-  // Counts the words of one document (`order`: their numbers in text order), and the pairs of
-  // neighbouring words its parts (in order) found.
-  void AddDocument(const WordCounts& words, std::span<const std::uint32_t> order, std::vector<PartPairs>& parts);
+  // Counts the words of one document (numbered in their text order), and the pairs of neighbouring
+  // words its parts (in order) found.
+  void AddDocument(WordCounts words, std::vector<PartPairs>& parts);
   // Adds the counts of a stored file; returns why the bytes are not one (empty when they are).
   std::u16string AddStored(std::string_view bytes);
   void ForgetStored() { stored_.clear(); }

@@ -23,23 +23,22 @@ void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& 
     const DocumentWords* words = own->Words();
     // The pairs are read again from the document, its parts at the same time.
     std::vector<LanguageModelCounts::PartPairs> parts;
-    std::vector<std::uint32_t> order;
+    WordCounts inTextOrder;
     try {
       if (words != nullptr && words->total > 0) {
-        order = TextOrder(words->distinct);
-        const std::vector<std::uint32_t> rank = Ranks(order);
+        inTextOrder = words->distinct.Reordered(TextOrder(words->distinct));
         std::vector<WordSplitter> splitters = words->source.WordParts(PartsAtOnce(), kLeastPartBytes);
         parts.resize(splitters.size());
         SplitParts(splitters, words->source.Units(), {}, [&](std::size_t part, WordSplitter& splitter) {
           const std::uint64_t expected = words->partWords.size() == splitters.size() ? words->partWords[part] : 0;
-          parts[part] = LanguageModelCounts::CountPairs(splitter, words->distinct, rank, expected);
+          parts[part] = LanguageModelCounts::CountPairs(splitter, inTextOrder, expected);
         });
       }
     } catch (const StandinError&) {
       parts.clear();  // gone or changed since it was opened: unusable like an unreadable one
     }
     if (!parts.empty()) {
-      counts_.AddDocument(words->distinct, order, parts);
+      counts_.AddDocument(std::move(inTextOrder), parts);
     } else {
       ++unusable_;
     }

@@ -103,6 +103,28 @@ std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later, std::span<
   return numbers;
 }
 
+WordCounts WordCounts::Reordered(std::span<const std::uint32_t> order) const {
+  WordCounts reordered;
+  reordered.characters_.reserve(characters_.size());
+  reordered.starts_.reserve(order.size() + 1);
+  reordered.counts_.reserve(order.size());
+  std::vector<std::uint32_t> place(order.size());
+  for (std::uint32_t r = 0; r < order.size(); ++r) {
+    place[order[r]] = r;
+    reordered.characters_ += Word(order[r]);
+    reordered.starts_.push_back(static_cast<std::uint32_t>(reordered.characters_.size()));
+    reordered.counts_.push_back(counts_[order[r]]);
+  }
+  // The words keep their slots (their hashes place them): only what the slots say changes.
+  reordered.slots_ = slots_;
+  for (Slot& slot : reordered.slots_) {
+    if (slot.number == kEmpty) continue;
+    slot.number = place[slot.number];
+    slot.start = reordered.starts_[slot.number];
+  }
+  return reordered;
+}
+
 void WordCounts::FindAll(std::span<const std::u16string_view> words, std::vector<std::uint32_t>& numbers) const {
   numbers.assign(words.size(), kNone);
   if (slots_.empty()) return;

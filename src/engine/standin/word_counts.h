@@ -28,6 +28,8 @@ class WordCounts {
   // Counts the words of a later part of the same text, in their order (or in `order`: their numbers
   // there, each once); returns the numbers here of the later part's words (by their numbers there).
   std::vector<std::uint32_t> Merge(const WordCounts& later, std::span<const std::uint32_t> order = {});
+  // The same words and counts, numbered by their places in `order` (which holds each number once).
+  WordCounts Reordered(std::span<const std::uint32_t> order) const;
   // The word's number; kNone when it has not come.
   std::uint32_t Find(std::u16string_view word) const;
   // The numbers of the words (kNone for those that have not come), looked up together.
