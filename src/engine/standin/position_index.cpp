@@ -5,6 +5,13 @@
 namespace lexiglean::standin {
 namespace {
 
+template <typename T>
+T Load(const char16_t* units) {
+  T loaded = 0;
+  std::memcpy(&loaded, units, sizeof loaded);
+  return loaded;
+}
+
 std::uint64_t Mix(std::uint64_t h) {
   h ^= h >> 32;
   h *= 0xD6E8FEB86659FD93ull;
@@ -14,18 +21,24 @@ std::uint64_t Mix(std::uint64_t h) {
 
 }  // namespace
 
+// Four code units at a time, the last four overlapping those before (or fewer, all at once): no loop
+// over a tail of unknown length.
 std::uint64_t TextHash(std::u16string_view text, std::uint64_t seed) {
-  std::uint64_t h = 0x9E3779B97F4A7C15ull ^ seed ^ (text.size() * 0xFF51AFD7ED558CCDull);
-  std::size_t i = 0;
-  for (; i + 4 <= text.size(); i += 4) {
-    std::uint64_t chunk = 0;
-    std::memcpy(&chunk, text.data() + i, sizeof chunk);
-    h = (h ^ chunk) * 0xC4CEB9FE1A85EC53ull;
-    h ^= h >> 29;
+  const char16_t* units = text.data();
+  const std::size_t n = text.size();
+  std::uint64_t h = 0x9E3779B97F4A7C15ull ^ seed ^ (n * 0xFF51AFD7ED558CCDull);
+  if (n >= 4) {
+    for (std::size_t i = 0; i + 4 < n; i += 4) {
+      h = (h ^ Load<std::uint64_t>(units + i)) * 0xC4CEB9FE1A85EC53ull;
+      h ^= h >> 29;
+    }
+    h ^= Load<std::uint64_t>(units + n - 4);
+  } else if (n >= 2) {
+    h ^= Load<std::uint32_t>(units) | std::uint64_t{Load<std::uint32_t>(units + n - 2)} << 32;
+  } else if (n == 1) {
+    h ^= units[0];
   }
-  std::uint64_t tail = 0;
-  if (i < text.size()) std::memcpy(&tail, text.data() + i, (text.size() - i) * sizeof(char16_t));
-  return Mix(h ^ tail);
+  return Mix(h);
 }
 
 void PositionIndex::Place(Slot slot) {
