@@ -11,7 +11,7 @@ namespace {
 // Pairs wait to be folded until there are this many, or twice as many as are counted: few folds, and
 // memory that follows the distinct pairs.
 constexpr std::size_t kLeastPending = std::size_t{1} << 16;
-constexpr int kDigitBits = 9;
+constexpr int kDigitBits = 12;
 // Room made at once for at most this many pairs (an address space of 32 bytes a pair, which only
 // fills as it is used).
 constexpr std::uint64_t kMostReserved = std::uint64_t{1} << 23;
