@@ -20,18 +20,57 @@ constexpr std::size_t kMostLists = 8;
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 // A tab, at most 19 digits and a line feed.
 constexpr std::size_t kMostCountBytes = 21;
-// Words of at most this many bytes are copied as a block of this size (what they are copied from and
-// to runs on that far), which is much cheaper than a copy of their own length.
-constexpr std::size_t kShortWord = 16;
+// The model's words in UTF-8 by rank, for writing lines: a word of at most kCell bytes in a cell of
+// its own, copied as a whole cell (one place to read per word, and one copy of a known size); a
+// longer one after all of them, its cell telling where.
+class Utf8Words {
+ public:
+  static constexpr std::size_t kCell = 16;
 
-char* PutWord(char* to, std::string_view word) {
-  if (word.size() <= kShortWord) {
-    std::memcpy(to, word.data(), kShortWord);
-  } else {
-    std::memcpy(to, word.data(), word.size());
+  explicit Utf8Words(std::size_t count) {
+    cells_.reserve(count * kCell);
+    lengths_.reserve(count);
   }
-  return to + word.size();
-}
+  void Add(std::string_view word) {
+    cells_.resize(cells_.size() + kCell);
+    char* cell = cells_.data() + cells_.size() - kCell;
+    if (word.size() <= kCell) {
+      std::memcpy(cell, word.data(), word.size());
+      lengths_.push_back(static_cast<std::uint8_t>(word.size()));
+    } else {
+      const Far far{longer_.size(), word.size()};
+      std::memcpy(cell, &far, sizeof far);
+      longer_ += word;
+      lengths_.push_back(kFar);
+    }
+    longest_ = std::max(longest_, word.size());
+  }
+  std::size_t Longest() const { return longest_; }
+  // Copies the word to `to`, where there is room for kCell bytes or the word; returns its end.
+  char* Put(char* to, std::uint32_t rank) const {
+    const char* cell = cells_.data() + std::size_t{rank} * kCell;
+    if (const std::uint8_t length = lengths_[rank]; length != kFar) {
+      std::memcpy(to, cell, kCell);
+      return to + length;
+    }
+    Far far{};
+    std::memcpy(&far, cell, sizeof far);
+    std::memcpy(to, longer_.data() + far.start, far.length);
+    return to + far.length;
+  }
+
+ private:
+  struct Far {
+    std::size_t start, length;
+  };
+  static_assert(sizeof(Far) <= kCell);
+  static constexpr std::uint8_t kFar = 0xFF;
+
+  std::vector<char> cells_;
+  std::vector<std::uint8_t> lengths_;  // kFar for a word in longer_
+  std::string longer_;
+  std::size_t longest_ = 0;
+};
 
 // A count's tab, digits and line feed.
 char* PutCount(char* to, std::int64_t count) {
@@ -202,27 +241,13 @@ void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& count
 }
 
 void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) const {
-  // The words in UTF-8 one after another in the model's order, so that the lines read them in order,
-  // then room for copying the last one as a short word.
-  std::string words;
-  std::vector<std::size_t> starts;
-  starts.reserve(order_.size() + 1);
-  std::size_t longest = 0;
-  for (const std::uint32_t number : order_) {
-    starts.push_back(words.size());
-    words += Utf16ToUtf8(words_.Word(number));
-    longest = std::max(longest, words.size() - starts.back());
-  }
-  starts.push_back(words.size());
-  words.append(kShortWord, '\0');
-  const auto word = [&](std::uint32_t rank) {
-    return std::string_view(words.data() + starts[rank], starts[rank + 1] - starts[rank]);
-  };
+  Utf8Words words(order_.size());
+  for (const std::uint32_t number : order_) words.Add(Utf16ToUtf8(words_.Word(number)));
 
   // Each line starts within the first kPieceBytes of the piece, and the piece has room beyond for the
   // longest line of counted words (two words, a blank and a count); a piece is handed on as soon as it
   // is full.
-  std::string piece(kPieceBytes + 2 * std::max(longest, kShortWord) + 1 + kMostCountBytes, '\0');
+  std::string piece(kPieceBytes + 2 * std::max(words.Longest(), Utf8Words::kCell) + 1 + kMostCountBytes, '\0');
   char* const begin = piece.data();
   char* at = begin;
   const auto handOnWhenFull = [&] {
@@ -247,10 +272,10 @@ void LanguageModelCounts::Write(const std::function<void(std::string_view)>& wri
         handOnWhenFull();
       },
       [&](std::uint32_t first, std::uint32_t second, std::int64_t count) {
-        at = PutWord(at, word(first));
+        at = words.Put(at, first);
         if (second != kNoWord) {
           *at++ = ' ';
-          at = PutWord(at, word(second));
+          at = words.Put(at, second);
         }
         at = PutCount(at, count);
         handOnWhenFull();
