@@ -66,7 +66,7 @@ class Utf8Words {
   static_assert(sizeof(Far) <= kCell);
   static constexpr std::uint8_t kFar = 0xFF;
 
-  std::vector<char> cells_;
+  LargeVector<char> cells_;
   std::vector<std::uint8_t> lengths_;  // kFar for a word in longer_
   std::string longer_;
   std::size_t longest_ = 0;

@@ -1,6 +1,7 @@
 #include "engine/standin/text_order.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <utility>
@@ -34,35 +35,38 @@ bool Before(std::u16string_view a, std::u16string_view b, std::size_t from) {
 
 }  // namespace
 
-// The words are sorted by their first four code units as one number (a shorter word padded with
-// zeros, which sorts it first as text order does), a unit a digit, then those alike so by the rest of
+// The words are sorted by their first eight code units as two numbers (a shorter word padded with
+// zeros, which sorts it first as text order does), a byte a digit, then those alike so by the rest of
 // their text.
 std::vector<std::uint32_t> TextOrder(const WordCounts& words) {
   struct Keyed {
-    std::uint64_t start;
+    std::uint64_t start, next;  // units 0-3 and 4-7
     std::uint32_t number;
   };
-  std::vector<Keyed> keyed(words.Size()), spare(words.Size());
+  LargeVector<Keyed> keyed(words.Size()), spare(words.Size());
   for (std::uint32_t number = 0; number < keyed.size(); ++number) {
     const std::u16string_view word = words.Word(number);
-    std::uint64_t start = 0;
+    std::uint64_t start = 0, next = 0;
     for (std::size_t k = 0; k < 4; ++k) start = start << 16 | (k < word.size() ? word[k] : 0u);
-    keyed[number] = {start, number};
+    for (std::size_t k = 4; k < 8; ++k) next = next << 16 | (k < word.size() ? word[k] : 0u);
+    keyed[number] = {start, next, number};
   }
-  std::vector<std::size_t> starts(std::size_t{1} << 16);
-  for (int shift = 0; shift < 64; shift += 16) {
-    std::fill(starts.begin(), starts.end(), 0);
-    for (const Keyed& k : keyed) ++starts[(k.start >> shift) & 0xFFFF];
-    if (std::find(starts.begin(), starts.end(), keyed.size()) != starts.end()) continue;  // one unit for all
-    std::size_t sum = 0;
-    for (std::size_t& at : starts) sum += std::exchange(at, sum);
-    for (const Keyed& k : keyed) spare[starts[(k.start >> shift) & 0xFFFF]++] = k;
-    keyed.swap(spare);
+  for (const auto key : {&Keyed::next, &Keyed::start}) {
+    for (int shift = 0; shift < 64; shift += 8) {
+      std::array<std::size_t, 256> starts{};
+      for (const Keyed& k : keyed) ++starts[(k.*key >> shift) & 0xFF];
+      if (std::find(starts.begin(), starts.end(), keyed.size()) != starts.end()) continue;  // one digit for all
+      std::size_t sum = 0;
+      for (std::size_t& at : starts) sum += std::exchange(at, sum);
+      for (const Keyed& k : keyed) spare[starts[(k.*key >> shift) & 0xFF]++] = k;
+      keyed.swap(spare);
+    }
   }
+  const auto same = [](const Keyed& a, const Keyed& b) { return a.start == b.start && a.next == b.next; };
   for (auto alike = keyed.begin(); alike != keyed.end();) {
-    const auto end = std::find_if(alike, keyed.end(), [&](const Keyed& k) { return k.start != alike->start; });
+    const auto end = std::find_if(alike, keyed.end(), [&](const Keyed& k) { return !same(k, *alike); });
     if (end - alike > 1) {
-      std::sort(alike, end, [&](const Keyed& a, const Keyed& b) { return Before(words.Word(a.number), words.Word(b.number), 4); });
+      std::sort(alike, end, [&](const Keyed& a, const Keyed& b) { return Before(words.Word(a.number), words.Word(b.number), 8); });
     }
     alike = end;
   }

@@ -58,9 +58,9 @@ class WordCounts {
   std::size_t SlotOf(std::u16string_view word, std::uint32_t tag) const;
   void Grow(std::size_t more);
 
-  std::u16string characters_;
-  std::vector<std::uint32_t> starts_{0};  // where each word begins, and where the next one would
-  std::vector<std::int64_t> counts_;
+  LargeU16String characters_;
+  LargeVector<std::uint32_t> starts_ = {0};  // where each word begins, and where the next one would
+  LargeVector<std::int64_t> counts_;
   LargeVector<Slot> slots_;
   std::vector<std::uint32_t> tags_;  // of the words being added together
 };
