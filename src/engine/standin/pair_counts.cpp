@@ -77,15 +77,22 @@ void RadixSort(LargeVector<std::uint64_t>& pairs, LargeVector<std::uint64_t>& sp
 
 void PairCounts::Reserve(std::uint64_t pairs) {
   const auto most = static_cast<std::size_t>(std::min<std::uint64_t>(pairs, kMostReserved));
-  reserved_ = most > 0;
+  reserved_ = most;
   pending_.reserve(most);
   scratch_.reserve(most);
   counted_.reserve(most);
 }
 
+// Twice the pairs counted, but when the pairs to come are known, a quarter of them at most: the last
+// folds then need less fresh memory for what waits, which costs more than folding once more.
+std::size_t PairCounts::PendingRoom() const {
+  const std::size_t room = std::max(kLeastPending, 2 * counted_.size());
+  return reserved_ == 0 ? room : std::min(room, std::max(kLeastPending, reserved_ / 4));
+}
+
 void PairCounts::AddAll(std::span<const std::uint64_t> pairs) {
   // Folded before the pairs would overrun the room made for them.
-  if (pending_.size() + pairs.size() > std::max(kLeastPending, 2 * counted_.size())) Fold();
+  if (pending_.size() + pairs.size() > PendingRoom()) Fold();
   pending_.insert(pending_.end(), pairs.begin(), pairs.end());
 }
 
@@ -95,7 +102,7 @@ void PairCounts::Fold() {
   FoldSorted(counted_, pending_, scratch_);
   pending_.clear();
   // The next fold's room, fetched once, unless room was made for all at once.
-  if (!reserved_) pending_.reserve(std::max(kLeastPending, 2 * counted_.size()));
+  if (reserved_ == 0) pending_.reserve(PendingRoom());
 }
 
 PairCounts::List& PairCounts::Sorted() {

@@ -39,6 +39,8 @@ class PairCounts {
   List& Sorted();
 
  private:
+  // How many pairs wait before they are folded.
+  std::size_t PendingRoom() const;
   // Sorts what waits and folds it into counted_ (which grows in its own room, so that the memory
   // counted is never needed twice).
   void Fold();
@@ -46,7 +48,7 @@ class PairCounts {
   LargeVector<std::uint64_t> pending_;
   List counted_;
   LargeVector<std::uint64_t> scratch_;  // reused, so that folding does not fetch fresh memory each time
-  bool reserved_ = false;
+  std::size_t reserved_ = 0;  // the pairs room was made for
 };
 
 // Lists of counted pairs read as one, in the order of the ranks of their words: rank[n] is the rank of
