@@ -9,6 +9,7 @@
 
 #include "engine/standin/standin_error.h"
 #include "engine/standin/text_order.h"
+#include "engine/standin/utf8_word_cells.h"
 #include "platform/text.h"
 
 namespace lexiglean::standin {
@@ -20,58 +21,6 @@ constexpr std::size_t kMostLists = 8;
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 // A tab, at most 19 digits and a line feed.
 constexpr std::size_t kMostCountBytes = 21;
-// The model's words in UTF-8 by rank, for writing lines: a word of at most kCell bytes in a cell of
-// its own, copied as a whole cell (one place to read per word, and one copy of a known size); a
-// longer one after all of them, its cell telling where.
-class Utf8Words {
- public:
-  static constexpr std::size_t kCell = 16;
-
-  explicit Utf8Words(std::size_t count) {
-    cells_.reserve(count * kCell);
-    lengths_.reserve(count);
-  }
-  void Add(std::string_view word) {
-    cells_.resize(cells_.size() + kCell);
-    char* cell = cells_.data() + cells_.size() - kCell;
-    if (word.size() <= kCell) {
-      std::memcpy(cell, word.data(), word.size());
-      lengths_.push_back(static_cast<std::uint8_t>(word.size()));
-    } else {
-      const Far far{longer_.size(), word.size()};
-      std::memcpy(cell, &far, sizeof far);
-      longer_ += word;
-      lengths_.push_back(kFar);
-    }
-    longest_ = std::max(longest_, word.size());
-  }
-  std::size_t Longest() const { return longest_; }
-  // Copies the word to `to`, where there is room for kCell bytes or the word; returns its end.
-  char* Put(char* to, std::uint32_t rank) const {
-    const char* cell = cells_.data() + std::size_t{rank} * kCell;
-    if (const std::uint8_t length = lengths_[rank]; length != kFar) {
-      std::memcpy(to, cell, kCell);
-      return to + length;
-    }
-    Far far{};
-    std::memcpy(&far, cell, sizeof far);
-    std::memcpy(to, longer_.data() + far.start, far.length);
-    return to + far.length;
-  }
-
- private:
-  struct Far {
-    std::size_t start, length;
-  };
-  static_assert(sizeof(Far) <= kCell);
-  static constexpr std::uint8_t kFar = 0xFF;
-
-  LargeVector<char> cells_;
-  std::vector<std::uint8_t> lengths_;  // kFar for a word in longer_
-  std::string longer_;
-  std::size_t longest_ = 0;
-};
-
 // A count's tab, digits and line feed.
 char* PutCount(char* to, std::int64_t count) {
   *to++ = '\t';
@@ -241,13 +190,13 @@ void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& count
 }
 
 void LanguageModelCounts::Write(const std::function<void(std::string_view)>& write) const {
-  Utf8Words words(order_.size());
+  Utf8WordCells words(order_.size());
   for (const std::uint32_t number : order_) words.Add(Utf16ToUtf8(words_.Word(number)));
 
   // Each line starts within the first kPieceBytes of the piece, and the piece has room beyond for the
   // longest line of counted words (two words, a blank and a count); a piece is handed on as soon as it
   // is full.
-  std::string piece(kPieceBytes + 2 * std::max(words.Longest(), Utf8Words::kCell) + 1 + kMostCountBytes, '\0');
+  std::string piece(kPieceBytes + 2 * std::max(words.Longest(), Utf8WordCells::kCell) + 1 + kMostCountBytes, '\0');
   char* const begin = piece.data();
   char* at = begin;
   const auto handOnWhenFull = [&] {

@@ -2,8 +2,8 @@
 // How often each pair of word numbers came. Pairs are gathered as they come and now and then sorted
 // and folded into one sorted list of distinct pairs with their counts: sorting by digits beats a hash
 // table's random access once there are millions of distinct pairs. What waits to be folded is never
-// more than twice the distinct pairs (or a few million), so memory follows the distinct pairs, not the
-// length of the text.
+// more than twice the distinct pairs (or 64 K), so memory follows the distinct pairs, not the length
+// of the text.
 #include <cstdint>
 #include <limits>
 #include <span>
