@@ -4,6 +4,10 @@
 #include <cstring>
 #include <fstream>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "engine/standin/markup_stripping.h"
 #include "engine/standin/profile_files.h"
 #include "engine/standin/standin_error.h"
@@ -103,20 +107,44 @@ bool IsAscii(const char* bytes) {
   return (eight & 0x8080808080808080ull) == 0;
 }
 
+// Widens the ASCII bytes at the start of bytes[0, size) into `to`, sixteen at a time where SSE2 is
+// there; returns how many there were.
+std::size_t WidenAscii(const char* bytes, std::size_t size, char16_t* to) {
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  for (; i + 16 <= size; i += 16) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+    if (_mm_movemask_epi8(chunk) != 0) break;  // a byte beyond ASCII
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), _mm_unpacklo_epi8(chunk, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i + 8), _mm_unpackhi_epi8(chunk, zero));
+  }
+#endif
+  for (; i < size && static_cast<unsigned char>(bytes[i]) < 0x80; ++i) to[i] = static_cast<unsigned char>(bytes[i]);
+  return i;
+}
+
 // Appends the text of UTF-8 bytes: runs of ASCII directly, the rest through the platform's decoder.
+// UTF-8 never takes fewer bytes than UTF-16 takes code units, so the text grows by one unit a byte and
+// is cut back after (with more room should the decoder give more, as for bytes that are no UTF-8).
 void AppendUtf8(std::u16string& text, std::string_view bytes) {
+  std::size_t size = text.size();
+  text.resize(size + bytes.size());
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const std::size_t start = i;
-    while (i + 8 <= bytes.size() && IsAscii(bytes.data() + i)) i += 8;
-    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80) ++i;
-    const std::size_t oldSize = text.size();
-    text.resize(oldSize + (i - start));
-    for (std::size_t k = start; k < i; ++k) text[oldSize + (k - start)] = static_cast<unsigned char>(bytes[k]);
+    const std::size_t ascii = WidenAscii(bytes.data() + i, bytes.size() - i, text.data() + size);
+    i += ascii;
+    size += ascii;
     const std::size_t other = i;
     while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) >= 0x80) ++i;
-    if (i > other) text += Utf8ToUtf16(bytes.substr(other, i - other));
+    if (i > other) {
+      const std::u16string decoded = Utf8ToUtf16(bytes.substr(other, i - other));
+      if (decoded.size() > text.size() - size) text.resize(size + decoded.size() + (bytes.size() - i));
+      std::copy(decoded.begin(), decoded.end(), text.begin() + static_cast<std::ptrdiff_t>(size));
+      size += decoded.size();
+    }
   }
+  text.resize(size);
 }
 
 void AppendDecoded(std::u16string& text, std::string_view bytes, Encoding encoding) {

@@ -108,6 +108,9 @@ std::vector<std::uint32_t> LanguageModelCounts::Ranks() const {
 void LanguageModelCounts::FoldLists() {
   const std::vector<std::uint32_t> rank = Ranks();
   PairCounts::List folded;
+  std::size_t most = 0;
+  for (const PairCounts::List& list : lists_) most += list.size();
+  folded.reserve(most);
   for (MergedPairs pairs(lists_, rank); pairs.More(); pairs.Advance()) {
     const PairCounts::Counted& ranked = pairs.Current();
     folded.push_back({PairCounts::Pair(order_[PairCounts::First(ranked.pair)], order_[PairCounts::Second(ranked.pair)]), ranked.count});
@@ -161,8 +164,7 @@ std::u16string LanguageModelCounts::AddStored(std::string_view bytes) {
 // their second words, then the next word's; the pairs by the ranks of their words come so.
 template <typename Stored, typename Counted>
 void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& counted) const {
-  const std::vector<std::uint32_t>& order = order_;
-  const auto wordCount = static_cast<std::uint32_t>(order.size());
+  const auto wordCount = static_cast<std::uint32_t>(order_.size());
   const std::vector<std::uint32_t> rank = Ranks();
   MergedPairs pairs(lists_, rank);
   std::size_t s = 0;
@@ -173,14 +175,14 @@ void LanguageModelCounts::ForEachLine(const Stored& stored, const Counted& count
     return s < stored_.size() && stored_[s].first == k ? stored_[s++].second : 0;
   };
   for (std::uint32_t r = 0; r < wordCount; ++r) {
-    std::int64_t count = words_.Count(order[r]);
-    if (s < stored_.size()) count = CountSum(count, storedUpTo(key = words_.Word(order[r])));
+    std::int64_t count = words_.Count(order_[r]);
+    if (s < stored_.size()) count = CountSum(count, storedUpTo(key = words_.Word(order_[r])));
     counted(r, kNoWord, count);
     for (; pairs.More() && PairCounts::First(pairs.Current().pair) == r; pairs.Advance()) {
       const std::uint32_t second = PairCounts::Second(pairs.Current().pair);
       count = pairs.Current().count;
       if (s < stored_.size()) {
-        key.assign(words_.Word(order[r])).append(1, u' ').append(words_.Word(order[second]));
+        key.assign(words_.Word(order_[r])).append(1, u' ').append(words_.Word(order_[second]));
         count = CountSum(count, storedUpTo(key));
       }
       counted(r, second, count);
