@@ -85,10 +85,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::uint32_t> numbers;
   distinct.AddAll(views, numbers);
   const standin::WordCounts inTextOrder = distinct.Reordered(standin::TextOrder(distinct));
-  std::vector<standin::LanguageModelCounts::PartPairs> parts;
-  for (standin::WordSplitter& part : source.WordParts(3, 1)) parts.push_back(standin::LanguageModelCounts::CountPairs(part, inTextOrder));
+  // Three parts, the first and the last counted together.
+  std::vector<standin::LanguageModelCounts::PairCounter> counters(2, {inTextOrder, 0});
+  std::vector<standin::LanguageModelCounts::PartEnds> ends;
+  std::vector<standin::WordSplitter> parts = source.WordParts(3, 1);
+  for (std::size_t k = 0; k < parts.size(); ++k) ends.push_back(counters[k % 2 == 0 ? 0 : 1].Count(parts[k]));
+  std::vector<standin::PairCounts::List> counted;
+  for (auto& counter : counters) counted.push_back(std::move(counter.Counted()));
   standin::LanguageModelCounts model;
-  model.AddDocument(inTextOrder, parts);
+  model.AddDocument(inTextOrder, counted, ends);
   fuzz::Require(model.Counts() == defined, "the language model counts every word and pair");
   fuzz::Require(length == whole.size(), "the length is that of the whole text");
   return 0;

@@ -58,11 +58,10 @@ std::shared_ptr<IDocument> StandinDocumentLoader::OpenDocument(const std::u16str
       SplitParts(parts, source.Units(), [&](std::size_t done, std::size_t total) {
         report.Progress(static_cast<std::int64_t>(done), static_cast<std::int64_t>(total));
       }, [&](std::size_t part, WordSplitter& words) { CountWords(words, counted[part]); });
-      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), std::move(counted[0].distinct), 0, {}});
-      for (std::size_t part = 0; part < counted.size(); ++part) {
-        if (part > 0) read->distinct.Merge(counted[part].distinct);
+      read = std::make_shared<DocumentWords>(DocumentWords{std::move(source), std::move(counted[0].distinct), counted[0].total});
+      for (std::size_t part = 1; part < counted.size(); ++part) {
+        read->distinct.Merge(counted[part].distinct);
         read->total += counted[part].total;
-        read->partWords.push_back(counted[part].total);
       }
     } catch (const StandinError& failure) {
       return std::make_shared<StandinDocument>(failure);  // the report ends with "failed"

@@ -8,7 +8,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "engine/recogniser.h"
 #include "engine/standin/document_reading.h"
@@ -23,7 +22,6 @@ struct DocumentWords {
   DocumentSource source;
   WordCounts distinct;
   std::uint64_t total = 0;  // the number of words read
-  std::vector<std::uint64_t> partWords;  // of each part it was read in (DocumentSource::WordParts)
 };
 
 class StandinDocument : public IDocument {

@@ -35,33 +35,34 @@ char* PutCount(char* to, std::int64_t count) {
 
 }  // namespace
 
-LanguageModelCounts::PartPairs LanguageModelCounts::CountPairs(WordSplitter& part, const WordCounts& words,
-                                                               std::uint64_t expectedWords) {
-  PartPairs found;
-  PairCounts counts;
-  counts.Reserve(expectedWords);
+LanguageModelCounts::PairCounter::PairCounter(const WordCounts& words, std::uint64_t expectedPairs) : words_(words) {
+  counts_.Reserve(expectedPairs);
+}
+
+LanguageModelCounts::PartEnds LanguageModelCounts::PairCounter::Count(WordSplitter& part) {
+  PartEnds ends;
   std::vector<std::u16string_view> batch;
   std::vector<std::uint32_t> numbers;
   std::vector<std::uint64_t> pairs;
   for (part.NextWords(batch, kBatch); !batch.empty(); part.NextWords(batch, kBatch)) {
-    words.FindAll(batch, numbers);
+    words_.FindAll(batch, numbers);
     pairs.clear();
     for (const std::uint32_t number : numbers) {
       if (number == WordCounts::kNone) throw StandinError(E_FAIL, u"The document has changed since it was read.");
-      if (found.last == kNoWord) {
-        found.first = number;
+      if (ends.last == kNoWord) {
+        ends.first = number;
       } else {
-        pairs.push_back(PairCounts::Pair(found.last, number));
+        pairs.push_back(PairCounts::Pair(ends.last, number));
       }
-      found.last = number;
+      ends.last = number;
     }
-    counts.AddAll(pairs);
+    counts_.AddAll(pairs);
   }
-  found.pairs = std::move(counts.Sorted());  // folded here, on the part's own thread
-  return found;
+  return ends;
 }
 
-void LanguageModelCounts::AddDocument(WordCounts words, std::vector<PartPairs>& parts) {
+void LanguageModelCounts::AddDocument(WordCounts words, std::vector<PairCounts::List>& counted,
+                                      std::span<const PartEnds> ends) {
   // The first document's words keep their numbers here, so that its pairs do too and the model's
   // ranks are the numbers.
   std::vector<std::uint32_t> numbers;
@@ -85,14 +86,16 @@ void LanguageModelCounts::AddDocument(WordCounts words, std::vector<PartPairs>& 
     }
     return std::move(list);
   };
+  for (PairCounts::List& list : counted) {
+    if (!list.empty()) lists_.push_back(renumbered(list));
+  }
   // The pairs across the cuts between parts form a list of their own.
   PairCounts acrossCuts;
   std::uint32_t previous = kNoWord;
-  for (PartPairs& part : parts) {
+  for (const PartEnds& part : ends) {
     if (part.first == kNoWord) continue;
     if (previous != kNoWord) acrossCuts.AddAll(std::array{PairCounts::Pair(previous, part.first)});
     previous = part.last;
-    lists_.push_back(renumbered(part.pairs));
   }
   if (!acrossCuts.Sorted().empty()) lists_.push_back(renumbered(acrossCuts.Sorted()));
   if (lists_.size() > kMostLists) FoldLists();

@@ -22,22 +22,31 @@ class LanguageModelCounts {
  public:
   static constexpr std::uint32_t kNoWord = 0xFFFFFFFFu;
 
-  // The pairs of neighbouring words of one part of a document, by the numbers of the words in the
-  // document's words numbered in their text order, and the part's first and last word (kNoWord when it
-  // has none).
-  struct PartPairs {
-    PairCounts::List pairs;
+  // The first and last word of a part of a document (kNoWord when it has none).
+  struct PartEnds {
     std::uint32_t first = kNoWord;
     std::uint32_t last = kNoWord;
   };
-  // Reads a part of a document whose distinct words are `words` (numbered in their text order), about
-  // `expectedWords` of them in the part (0: not known). Throws StandinError when a word is not among
-  // them: the document changed since it was read.
-  static PartPairs CountPairs(WordSplitter& part, const WordCounts& words, std::uint64_t expectedWords = 0);
+  // Counts the pairs of neighbouring words within parts of a document whose distinct words are
+  // `words` (numbered in their text order): any of its parts, in any order, on one thread.
+  class PairCounter {
+   public:
+    // About `expectedPairs` pairs to come (0: not known).
+    PairCounter(const WordCounts& words, std::uint64_t expectedPairs);
+    // Reads a part. Throws StandinError when a word is not among the words: the document changed since
+    // it was read.
+    PartEnds Count(WordSplitter& part);
+    // Every pair counted once with its count, by the numbers of its words, sorted.
+    PairCounts::List& Counted() { return counts_.Sorted(); }
 
-  // Counts the words of one document (numbered in their text order), and the pairs of neighbouring
-  // words its parts (in order) found.
-  void AddDocument(WordCounts words, std::vector<PartPairs>& parts);
+   private:
+    const WordCounts& words_;
+    PairCounts counts_;
+  };
+
+  // Counts the words of one document (numbered in their text order), the pairs its counters found
+  // within its parts, and those across the cuts between the parts (by the parts' ends, in order).
+  void AddDocument(WordCounts words, std::vector<PairCounts::List>& counted, std::span<const PartEnds> ends);
   // Adds the counts of a stored file; returns why the bytes are not one (empty when they are).
   std::u16string AddStored(std::string_view bytes);
   void ForgetStored() { stored_.clear(); }

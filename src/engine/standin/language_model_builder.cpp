@@ -12,6 +12,8 @@ namespace lexiglean::standin {
 namespace {
 
 constexpr char kLanguageModelFile[] = "language-model.tsv";
+// A large document is read in this many parts a core: a core the machine slows down takes fewer.
+constexpr std::size_t kPartsPerCore = 4;
 
 }  // namespace
 
@@ -21,24 +23,31 @@ void StandinLanguageModelBuilder::AddDocument(const std::shared_ptr<IDocument>& 
     const auto* own = dynamic_cast<const StandinDocument*>(document.get());
     if (own == nullptr) throw StandinError(E_INVALIDARG, u"The document does not come from this recogniser.");
     const DocumentWords* words = own->Words();
-    // The pairs are read again from the document, its parts at the same time.
-    std::vector<LanguageModelCounts::PartPairs> parts;
+    // The pairs are read again from the document: its parts shared by a counter on each core, each
+    // taking the next part when it is free.
+    std::vector<PairCounts::List> counted;
+    std::vector<LanguageModelCounts::PartEnds> ends;
     WordCounts inTextOrder;
     try {
       if (words != nullptr && words->total > 0) {
         inTextOrder = words->distinct.Reordered(TextOrder(words->distinct));
-        std::vector<WordSplitter> splitters = words->source.WordParts(PartsAtOnce(), kLeastPartBytes);
-        parts.resize(splitters.size());
-        SplitParts(splitters, words->source.Units(), {}, [&](std::size_t part, WordSplitter& splitter) {
-          const std::uint64_t expected = words->partWords.size() == splitters.size() ? words->partWords[part] : 0;
-          parts[part] = LanguageModelCounts::CountPairs(splitter, inTextOrder, expected);
-        });
+        std::vector<WordSplitter> parts = words->source.WordParts(kPartsPerCore * PartsAtOnce(), kLeastPartBytes);
+        const std::size_t cores = std::min(PartsAtOnce(), parts.size());
+        std::vector<LanguageModelCounts::PairCounter> counters;
+        counters.reserve(cores);
+        for (std::size_t core = 0; core < cores; ++core) counters.emplace_back(inTextOrder, words->total / cores * 5 / 4);
+        ends.resize(parts.size());
+        counted.resize(cores);
+        ShareParts(
+            parts, cores,
+            [&](std::size_t core, std::size_t part, WordSplitter& splitter) { ends[part] = counters[core].Count(splitter); },
+            [&](std::size_t core) { counted[core] = std::move(counters[core].Counted()); });
       }
     } catch (const StandinError&) {
-      parts.clear();  // gone or changed since it was opened: unusable like an unreadable one
+      counted.clear();  // gone or changed since it was opened: unusable like an unreadable one
     }
-    if (!parts.empty()) {
-      counts_.AddDocument(std::move(inTextOrder), parts);
+    if (!counted.empty()) {
+      counts_.AddDocument(std::move(inTextOrder), counted, ends);
     } else {
       ++unusable_;
     }

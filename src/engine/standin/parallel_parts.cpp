@@ -51,4 +51,33 @@ void SplitParts(std::vector<WordSplitter>& parts, std::size_t total, const Split
   if (progress) progress(total, total);
 }
 
+void ShareParts(std::vector<WordSplitter>& parts, std::size_t threads,
+                const std::function<void(std::size_t thread, std::size_t part, WordSplitter& words)>& work,
+                const std::function<void(std::size_t thread)>& finish) {
+  std::atomic<std::size_t> next{0};
+  std::atomic<bool> failed{false};
+  std::vector<std::exception_ptr> failures(threads);
+  const auto run = [&](std::size_t thread) {
+    try {
+      for (std::size_t k = next++; k < parts.size() && !failed; k = next++) work(thread, k, parts[k]);
+      if (!failed) finish(thread);
+    } catch (...) {
+      failures[thread] = std::current_exception();
+      failed = true;
+    }
+  };
+  std::vector<std::future<void>> others;
+  try {
+    for (std::size_t t = 1; t < threads; ++t) others.push_back(std::async(std::launch::async, run, t));
+  } catch (...) {
+    failures[0] = std::current_exception();  // no thread for the rest: they are left
+    failed = true;
+  }
+  if (!failed) run(0);
+  for (std::future<void>& other : others) other.get();
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
+}
+
 }  // namespace lexiglean::standin

@@ -24,4 +24,12 @@ std::size_t PartsAtOnce();
 void SplitParts(std::vector<WordSplitter>& parts, std::size_t total, const SplitProgress& progress,
                 const std::function<void(std::size_t part, WordSplitter& words)>& work);
 
+// Calls work(t, k, parts[k]) for every part, on `threads` threads at the same time (this one, t = 0,
+// and threads - 1 others), each taking the next part not yet taken whenever it is free, so that a
+// slower core does fewer; then finish(t) on each thread. An exception from any thread is thrown here
+// once every thread has ended; a thread that fails takes no more parts.
+void ShareParts(std::vector<WordSplitter>& parts, std::size_t threads,
+                const std::function<void(std::size_t thread, std::size_t part, WordSplitter& words)>& work,
+                const std::function<void(std::size_t thread)>& finish);
+
 }  // namespace lexiglean::standin
