@@ -79,26 +79,16 @@ std::uint32_t WordCounts::Add(std::u16string_view word, std::int64_t count) {
   return Add(word, static_cast<std::uint32_t>(TextHash(word)), count);
 }
 
-std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later, std::span<const std::uint32_t> order) {
+std::vector<std::uint32_t> WordCounts::Merge(const WordCounts& later) {
   std::vector<std::uint32_t> numbers(later.Size());
   std::vector<std::u16string_view> batch;
-  std::vector<std::int64_t> counts;
   std::vector<std::uint32_t> batchNumbers;
-  const auto nth = [&](std::uint32_t k) { return order.empty() ? k : order[k]; };
-  if (Size() == 0) {  // room for them all at once (when some are here already, most often are)
-    Reserve(later.Size());
-    characters_.reserve(later.characters_.size());
-  }
   for (std::uint32_t from = 0; from < later.Size(); from += kMergeBatch) {
     const std::uint32_t to = std::min<std::uint32_t>(from + kMergeBatch, static_cast<std::uint32_t>(later.Size()));
     batch.clear();
-    counts.clear();
-    for (std::uint32_t k = from; k < to; ++k) {
-      batch.push_back(later.Word(nth(k)));
-      counts.push_back(later.counts_[nth(k)]);
-    }
-    AddAll(batch, batchNumbers, counts);
-    for (std::uint32_t k = from; k < to; ++k) numbers[nth(k)] = batchNumbers[k - from];
+    for (std::uint32_t n = from; n < to; ++n) batch.push_back(later.Word(n));
+    AddAll(batch, batchNumbers, std::span<const std::int64_t>(later.counts_).subspan(from, to - from));
+    std::copy(batchNumbers.begin(), batchNumbers.end(), numbers.begin() + from);
   }
   return numbers;
 }

@@ -25,9 +25,9 @@ class WordCounts {
   void Reserve(std::size_t more);
   // Counts `count` more of the word; returns its number.
   std::uint32_t Add(std::u16string_view word, std::int64_t count = 1);
-  // Counts the words of a later part of the same text, in their order (or in `order`: their numbers
-  // there, each once); returns the numbers here of the later part's words (by their numbers there).
-  std::vector<std::uint32_t> Merge(const WordCounts& later, std::span<const std::uint32_t> order = {});
+  // Counts the words of a later part of the same text, in their order; returns the numbers here of
+  // the later part's words (by their numbers there).
+  std::vector<std::uint32_t> Merge(const WordCounts& later);
   // The same words and counts, numbered by their places in `order` (which holds each number once).
   WordCounts Reordered(std::span<const std::uint32_t> order) const;
   // The word's number; kNone when it has not come.
