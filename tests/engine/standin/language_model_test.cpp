@@ -17,11 +17,14 @@ TEST_F(LanguageModelTest, BuildCountsWordsAndPairsMergesAndSkipsUnusableDocument
   auto recogniser = Restart();
   auto tools = recogniser.CreateVocabularyTools();
   auto builder = tools->get_UserVocabulary()->get_LanguageModelBuilder();
-  for (const char* name : {"one.txt", "empty.txt", "missing.txt"}) {
-    builder->AddDocument(tools->get_DocumentLoader()->OpenDocument((base() / name).u16string(), 0));
+  WriteBytes(base() / "gone.txt", "gone before its pairs are read");
+  for (const std::string name : {"one.txt", "empty.txt", "missing.txt", "gone.txt"}) {
+    auto document = tools->get_DocumentLoader()->OpenDocument((base() / name).u16string(), 0);
+    if (name == "gone.txt") std::filesystem::remove(base() / name);
+    builder->AddDocument(document);
   }
   EXPECT_TRUE(builder->Build(-1, 0));
-  EXPECT_EQ(builder->get_SkippedCount(), 2);
+  EXPECT_EQ(builder->get_SkippedCount(), 3);
   EXPECT_EQ(ReadBytes(userFolder() / "language-model.tsv"),
             "Donaudampfschifffahrt\t1\ncat\t7\ncat Donaudampfschifffahrt\t1\ncat the\t1\nold pair\t2\nthe\t2\nthe "
             "cat\t2\n" +
