@@ -71,8 +71,8 @@ class LanguageModelCounts {
   WordCounts words_;
   std::vector<std::uint32_t> order_;  // the words' numbers in text order
   // The pairs by the numbers of their words, in lists each sorted by the ranks of the words (which
-  // words added later leave as they are); a pair may be in several. A few lists at most: a document's
-  // parts are counted apart.
+  // words added later leave as they are); a pair may be in several. A few lists at most: those of a
+  // document's counters and of the pairs across its cuts, folded into one when there are too many.
   std::vector<PairCounts::List> lists_;
   std::vector<std::pair<std::u16string, std::int64_t>> stored_;
 };
