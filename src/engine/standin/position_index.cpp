@@ -1,16 +1,9 @@
 #include "engine/standin/position_index.h"
 
-#include <cstring>
+#include "engine/standin/unit_loads.h"
 
 namespace lexiglean::standin {
 namespace {
-
-template <typename T>
-T Load(const char16_t* units) {
-  T loaded = 0;
-  std::memcpy(&loaded, units, sizeof loaded);
-  return loaded;
-}
 
 std::uint64_t Mix(std::uint64_t h) {
   h ^= h >> 32;
@@ -29,12 +22,12 @@ std::uint64_t TextHash(std::u16string_view text, std::uint64_t seed) {
   std::uint64_t h = 0x9E3779B97F4A7C15ull ^ seed ^ (n * 0xFF51AFD7ED558CCDull);
   if (n >= 4) {
     for (std::size_t i = 0; i + 4 < n; i += 4) {
-      h = (h ^ Load<std::uint64_t>(units + i)) * 0xC4CEB9FE1A85EC53ull;
+      h = (h ^ Load4(units + i)) * 0xC4CEB9FE1A85EC53ull;
       h ^= h >> 29;
     }
-    h ^= Load<std::uint64_t>(units + n - 4);
+    h ^= Load4(units + n - 4);
   } else if (n >= 2) {
-    h ^= Load<std::uint32_t>(units) | std::uint64_t{Load<std::uint32_t>(units + n - 2)} << 32;
+    h ^= Load2(units) | std::uint64_t{Load2(units + n - 2)} << 32;
   } else if (n == 1) {
     h ^= units[0];
   }

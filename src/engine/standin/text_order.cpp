@@ -3,17 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <bit>
-#include <cstring>
 #include <utility>
+
+#include "engine/standin/unit_loads.h"
 
 namespace lexiglean::standin {
 namespace {
-
-std::uint64_t Load4(const char16_t* units) {
-  std::uint64_t loaded = 0;
-  std::memcpy(&loaded, units, sizeof loaded);
-  return loaded;
-}
 
 // Whether a sorts before b from code unit `from` on (the units before being the same), four units at
 // a time.

@@ -1,27 +1,15 @@
 #include "engine/standin/word_counts.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/standin/position_index.h"
 #include "engine/standin/standin_error.h"
+#include "engine/standin/unit_loads.h"
 
 namespace lexiglean::standin {
 namespace {
 
 constexpr std::uint32_t kMergeBatch = 64;  // words looked up together
-
-std::uint64_t Load4(const char16_t* units) {
-  std::uint64_t loaded = 0;
-  std::memcpy(&loaded, units, sizeof loaded);
-  return loaded;
-}
-
-std::uint32_t Load2(const char16_t* units) {
-  std::uint32_t loaded = 0;
-  std::memcpy(&loaded, units, sizeof loaded);
-  return loaded;
-}
 
 // Whether n code units are the same, compared four or two at a time (overlapping at the end) without
 // reading outside either text: most words are short, and a loop of unknown length mispredicts.
